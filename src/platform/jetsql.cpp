@@ -230,7 +230,8 @@ private:
         if (num >= m_t.size() || m_t[num].kind != Kind::Number)
             return {};
         const QString limit = QStringLiteral(" LIMIT ") + m_t[num].text;
-        m_t.erase(m_t.begin() + i, m_t.begin() + num + 1);
+        const size_t after = num + 1 < m_t.size() && m_t[num + 1].kind == Kind::Space ? num + 2 : num + 1;
+        m_t.erase(m_t.begin() + i, m_t.begin() + after);
         return limit;
     }
 
@@ -419,7 +420,11 @@ private:
             if (isComparison(t)) {
                 const size_t next = nextSolid(i + 1, end);
                 if (next < end && isWord(m_t[next], u"NULL") && (t.text == u"=" || t.text == u"<>")) {
+                    if (!out.isEmpty() && !out.back().isSpace())
+                        out += u' ';
                     out += t.text == u"=" ? QStringLiteral("IS") : QStringLiteral("IS NOT");
+                    if (m_t[i + 1].kind != Kind::Space)
+                        out += u' ';
                     continue;
                 }
                 size_t prev = i;

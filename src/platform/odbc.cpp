@@ -18,16 +18,20 @@ QStringList installedDrivers()
 
 bool registerDataSource(const QString &name, const QString &driver, const QString &file)
 {
-    // Attributes: "key=value" pairs each ended by a NUL, the list by another.
-    QByteArray attributes = "DSN=" + name.toLocal8Bit();
-    attributes.append('\0');
-    attributes += "Database=" + file.toLocal8Bit();
-    attributes.append('\0');
-    attributes.append('\0');
+    // Written straight into odbc.ini: the driver's own setup routine is not
+    // needed, and not every driver ships one.
+    const QByteArray dsn = name.toLocal8Bit();
     const QByteArray d = driver.toLocal8Bit();
-    if (SQLConfigDataSource(nullptr, ODBC_ADD_SYS_DSN, d.constData(), attributes.constData()))
-        return true;
-    return SQLConfigDataSource(nullptr, ODBC_ADD_DSN, d.constData(), attributes.constData());
+    const QByteArray database = file.toLocal8Bit();
+    for (const UWORD mode : {UWORD(ODBC_SYSTEM_DSN), UWORD(ODBC_USER_DSN)}) {
+        SQLSetConfigMode(mode);
+        const bool ok = SQLWriteDSNToIni(dsn.constData(), d.constData())
+                        && SQLWritePrivateProfileString(dsn.constData(), "Database", database.constData(), "odbc.ini");
+        SQLSetConfigMode(ODBC_BOTH_DSN);
+        if (ok)
+            return true;
+    }
+    return false;
 }
 
 } // namespace odbc
