@@ -4,7 +4,10 @@
 #include "storage/datamodule.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 
 TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const QString &settingsPath, QWidget *parent)
     : QMainWindow(parent)
@@ -24,7 +27,18 @@ TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const QString &s
     helpAction->setObjectName(QStringLiteral("Popup_Help"));
     helpAction->setShortcut(QKeySequence::HelpContents);
 
+    auto *welcome = new QLabel(this);
+    welcome->setObjectName(QStringLiteral("Lab_Welcome"));
+    welcome->setAlignment(Qt::AlignCenter);
+    welcome->setTextFormat(Qt::RichText);
+    welcome->setText(QStringLiteral("<p style='font-size:28pt; color:#7a1f35; font-family:serif'>Tonnel à vin</p>"
+                                    "<p style='color:#6b5a50'>Base de données : %1</p>")
+                         .arg(m_data.settings().databasePath().toHtmlEscaped()));
+    setCentralWidget(welcome);
+
     resize(1100, 720);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     restoreGeometryFromSettings();
     m_settings.firstLaunch = false;
 }
