@@ -1,6 +1,7 @@
 #include "app/appsettings.h"
 #include "app/bootstrap.h"
 #include "app/progress.h"
+#include "app/mdacmsg.h"
 #include "app/startup.h"
 #include "mainwindow/mainform.h"
 #include "platform/ini.h"
@@ -8,11 +9,17 @@
 #include "platform/singleinstance.h"
 #include "storage/datamodule.h"
 #include "support/fixtures.h"
+#include "support/typing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -256,4 +263,21 @@ TEST(Display, WithoutOneTheProgramSaysSoAndLeaves)
     const QByteArray err = program.readAllStandardError();
     EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
     EXPECT_TRUE(err.contains("affichage"));
+}
+
+TEST(MdacMsg, ShowsTheShippedPageAndCloses)
+{
+    TMdacMsg window(programFolder());
+    EXPECT_EQ(window.Btn_Close->text(), QStringLiteral(" &Fermer"));
+    EXPECT_TRUE(window.Browser->toPlainText().contains(QStringLiteral("SQLite")));
+    QTimer::singleShot(0, &window, [&] { QTest::mouseClick(window.Btn_Close, Qt::LeftButton); });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+}
+
+TEST(Typing, AccentedLettersReachTheWidget)
+{
+    QLineEdit edit;
+    edit.show();
+    typeText(&edit, QStringLiteral("Château d'Yquem — Œnologie"));
+    EXPECT_EQ(edit.text(), QStringLiteral("Château d'Yquem — Œnologie"));
 }

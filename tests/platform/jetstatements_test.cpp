@@ -5,11 +5,14 @@
 #include "support/fixtures.h"
 
 #include "platform/connection.h"
+#include "platform/jetsql.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
+#include <sqlite3.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -179,12 +182,13 @@ QString bottleSummary(const QString &where)
 // The wine list window's query; the report "WineStocklist" has the same shape.
 QString wineList(const QString &where, const QString &having, const QString &orderBy)
 {
+    const Columns wine = wineColumns();
     const Columns columns = Columns{{"WINE.Id", "WineId"},
                                     {"WINE.Code", "WineCode"},
                                     {"WINE.Reference", "WineReference"},
                                     {"WINE.AlarmStock", "AlarmStock"},
                                     {"WINE.PurchaseStock", "PurchaseStock"}}
-        + Columns(wineColumns().begin() + 1, wineColumns().end()) + Columns{{"Sum(BOTTLE.Quantity)", "Quantity"}};
+        + Columns(wine.begin() + 1, wine.end()) + Columns{{"Sum(BOTTLE.Quantity)", "Quantity"}};
     QStringList out{selectLines(columns), wineFrom(), where,
                     "GROUP BY WINE.Id, WINE.Code, WINE.Reference, WINE.Title, WINE.Cepage, WINE.Color, WINE.Classification, "
                     "WINE.Category, WINE.CellarTemperature, WINE.ServeTemperature, WINE_COUNTRY.Title, WINE_REGION.Title, "
@@ -721,6 +725,29 @@ TEST_P(JetStatement, RunsOnTheTemplate)
     }
 }
 
+// The same statement on a connection where nothing of ours is registered,
+// as the ODBC data source serves the file.
+TEST_P(JetStatement, RunsWithTheBuiltinFallbacks)
+{
+    const QString &jet = GetParam().jet;
+    sqlite3 *raw = nullptr;
+    const int opened = sqlite3_open_v2(db().fileName().toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> plain(raw, sqlite3_close);
+    ASSERT_EQ(opened, SQLITE_OK) << db().fileName().toStdString();
+
+    const QString sql = jetsql::translate(jet, jetsql::Dialect::Builtin);
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt *raw_statement = nullptr;
+    int rc = sqlite3_prepare_v2(plain.get(), utf8.constData(), int(utf8.size()), &raw_statement, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> statement(raw_statement, sqlite3_finalize);
+    // Changes are only prepared: the file is open read-only.
+    if (rc == SQLITE_OK && sqlite3_stmt_readonly(statement.get()))
+        while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        }
+    EXPECT_TRUE(rc == SQLITE_OK || rc == SQLITE_DONE)
+        << "Jet:    " << jet.toStdString() << "\nSQLite: " << sql.toStdString() << "\nError:  " << sqlite3_errmsg(plain.get());
+}
+
 INSTANTIATE_TEST_SUITE_P(JetStatementsDataModule, JetStatement, ::testing::ValuesIn(dataModule()), paramName);
 INSTANTIATE_TEST_SUITE_P(JetStatementsWineEditor, JetStatement, ::testing::ValuesIn(wineEditor()), paramName);
 INSTANTIATE_TEST_SUITE_P(JetStatementsMainWindow, JetStatement, ::testing::ValuesIn(mainWindow()), paramName);
@@ -871,8 +898,21 @@ TEST_F(JetStatementsResults, YearTakesTheYearOfStoredDates)
 TEST_F(JetStatementsResults, NullComparisonsBecomeIsNull)
 {
     // Lines 7, 14 and 16 have no vintage.
-    EXPECT_EQ(select("SELECT Id FROM BOTTLE WHERE Id_File=1 AND BOTTLE.Vintage = null").rowCount(), 3);
-    EXPECT_EQ(select("SELECT Id FROM BOTTLE WHERE Id_File=1 AND [BOTTLE].[Vintage] <> null").rowCount(), 13);
+    struct Case {
+        const char *condition;
+        int lines;
+    };
+    const Case cases[] = {
+        {"BOTTLE.Vintage = null", 3},
+        {"[BOTTLE].[Vintage]=Null", 3},
+        {"BOTTLE.Vintage=null", 3},
+        {"[BOTTLE].[Vintage] <> null", 13},
+        {"BOTTLE.Vintage<>NULL", 13},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(select(QStringLiteral("SELECT Id FROM BOTTLE WHERE Id_File=1 AND ") + QLatin1StringView(c.condition)).rowCount(),
+                  c.lines)
+            << c.condition;
     EXPECT_EQ(select(bottleList("WHERE BOTTLE.Id>-1 AND BOTTLE.Id_File=1 AND [WINE].[Id] <> null", "ORDER BY WINE.Title")).rowCount(),
               16);
 }
