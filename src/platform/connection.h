@@ -91,8 +91,11 @@ private:
     ResultSet selectOdbc(const QString &sql, const QVariantList &binds) const;
     void run(const QString &sql);
 
+    void learnTextColumns();
+
     QString m_name;
     QSqlDatabase m_db;
+    QSet<QString> m_textColumns; // for the collation of column comparisons
     sqlite3 *m_sqlite = nullptr;
     bool m_odbc = false;
     QString m_file;

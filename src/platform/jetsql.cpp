@@ -169,8 +169,9 @@ bool isWord(const Token &t, QStringView w)
 class Translator
 {
 public:
-    Translator(std::vector<Token> tokens, Dialect dialect)
+    Translator(std::vector<Token> tokens, Dialect dialect, const QSet<QString> *textColumns)
         : m_t(std::move(tokens))
+        , m_textColumns(textColumns)
         , m_collate(dialect == Dialect::Native ? QStringLiteral(" COLLATE FR") : QStringLiteral(" COLLATE NOCASE"))
         , m_dialect(dialect)
     {
@@ -198,6 +199,30 @@ private:
         while (i < end && m_t[i].kind == Kind::Space)
             ++i;
         return i;
+    }
+
+    static bool isName(const Token &t) { return t.kind == Kind::Word || t.kind == Kind::Ident; }
+    static bool isDot(const Token &t) { return t.kind == Kind::Other && t.text == u"."; }
+
+    bool isTextColumn(const Token &t) const
+    {
+        if (!m_textColumns || !isName(t))
+            return false;
+        QString name = t.text;
+        if (t.kind == Kind::Ident)
+            name = name.mid(1, name.size() - 2);
+        return m_textColumns->contains(name.toLower());
+    }
+
+    // Last token of the column reference [t.]c starting at i, or end.
+    size_t columnEnd(size_t i, size_t end) const
+    {
+        if (i >= end || !isName(m_t[i]) || isWord(m_t[i], u"True") || isWord(m_t[i], u"False"))
+            return end;
+        while (i + 2 < end && isDot(m_t[i + 1]) && isName(m_t[i + 2]))
+            i += 2;
+        const size_t after = nextSolid(i + 1, end);
+        return after < end && m_t[after].kind == Kind::LParen ? end : i;
     }
 
     // DELETE * FROM t / DELETE t.* FROM t -> DELETE FROM t
@@ -445,6 +470,16 @@ private:
                         out += m_t[k].text;
                     out += m_t[next].text + m_collate;
                     i = next;
+                    continue;
+                }
+                // column = column: collated only when one of them holds text.
+                const size_t right = columnEnd(next, end);
+                const bool leftText = prev > begin && isTextColumn(m_t[prev - 1]);
+                if (right < end && (leftText || isTextColumn(m_t[right]))) {
+                    for (size_t k = i + 1; k <= right; ++k)
+                        out += m_t[k].text;
+                    out += m_collate;
+                    i = right;
                 }
                 continue;
             }
@@ -454,15 +489,16 @@ private:
     }
 
     std::vector<Token> m_t;
+    const QSet<QString> *m_textColumns;
     QString m_collate;
     Dialect m_dialect;
 };
 
 } // namespace
 
-QString translate(const QString &jet, Dialect dialect)
+QString translate(const QString &jet, Dialect dialect, const QSet<QString> *textColumns)
 {
-    return Translator(tokenize(jet), dialect).run();
+    return Translator(tokenize(jet), dialect, textColumns).run();
 }
 
 QString quote(const QString &text)

@@ -64,6 +64,16 @@ TEST(JetSql, CollatesTextComparisonsAndSorts)
     });
 }
 
+TEST(JetSql, CollatesColumnComparisonsOnlyForText)
+{
+    const QSet<QString> text{QStringLiteral("title"), QStringLiteral("color")};
+    const auto t = [&](const char *jet) { return translate(QString::fromUtf8(jet), Dialect::Native, &text).toStdString(); };
+    EXPECT_EQ(t("ON WINE.Color = WINE_COLOR.Title"), "ON WINE.Color = WINE_COLOR.Title COLLATE FR");
+    EXPECT_EQ(t("ON [WINE].[Color]=[WINE_COLOR].[Title] AND 1=1"), "ON \"WINE\".\"Color\"=\"WINE_COLOR\".\"Title\" COLLATE FR AND 1=1");
+    EXPECT_EQ(t("ON BOTTLE.Id_Wine = WINE.Id"), "ON BOTTLE.Id_Wine = WINE.Id");
+    EXPECT_EQ(t("WHERE Title = Upper(Code)"), "WHERE Title = Upper(Code)");
+}
+
 TEST(JetSql, RewritesFunctions)
 {
     expectAll({

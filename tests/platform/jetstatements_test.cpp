@@ -964,10 +964,6 @@ TEST_F(JetStatementsResults, SortsInFrenchDictionaryOrder)
 
 TEST_F(JetStatementsResults, ColourJoinIgnoresCase)
 {
-    // FAILS: a text column compared with another text column (no literal on
-    // either side) keeps SQLite's binary comparison, so "rouge" misses
-    // "Rouge". Enable once the translator collates such comparisons.
-    GTEST_SKIP() << "column-to-column text comparison is not collated yet";
     // The colour box takes free text; a colour typed in another case still
     // paints the card with the colour of that name.
     Transaction scratch(db());
