@@ -82,18 +82,19 @@ bool Startup::start()
 bool Startup::openDatabase(TSplash &splash)
 {
     m_data = std::make_unique<TDataModule1>();
-    bool failed = false;
-    try {
-        m_data->connectTo(m_prepared.db);
-        failed = !m_data->isConnected();
-    } catch (const DbError &e) {
-        splash.hide();
-        prompt::error(e.message());
-        failed = true;
+    QString problem = dataAccessProblem(m_prepared.db);
+    if (problem.isEmpty()) {
+        try {
+            m_data->connectTo(m_prepared.db);
+            if (m_data->isConnected())
+                return true;
+        } catch (const DbError &e) {
+            problem = e.message();
+        }
     }
-    if (!failed)
-        return true;
     splash.hide();
+    if (!problem.isEmpty())
+        prompt::error(problem);
     prompt::error(QStringLiteral("EXECUTION IMPOSSIBLE !!\n\n"
                                  "Ce logiciel a rencontré un problème lors de la connexion à la base de données.\n"
                                  "Contactez notre support technique par e-mail : support@plexido.example"));

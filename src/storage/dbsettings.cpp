@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 
 #include <QFile>
+#include <QSqlDatabase>
 #include <QRegularExpression>
 #include <sqlite3.h>
 
@@ -105,4 +106,11 @@ bool versionAtLeast(const QString &version, int major, int minor)
 bool dataAccessSufficient()
 {
     return versionAtLeast(QString::fromLatin1(sqlite3_libversion()), 3, 37);
+}
+
+QString dataAccessProblem(const DbSettings &settings)
+{
+    if (!settings.isOdbc() || QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC")))
+        return {};
+    return QStringLiteral("Le pilote ODBC de Qt (QODBC) est introuvable : installez le paquet libqt6sql6-odbc.");
 }

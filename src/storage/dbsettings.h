@@ -47,3 +47,6 @@ bool versionAtLeast(const QString &version, int major, int minor);
 // The SQLite library the program runs on has what it uses (VACUUM INTO,
 // 64-bit change counts, table-valued pragmas).
 bool dataAccessSufficient();
+// What keeps the engine of the mode from being reached (the ODBC mode needs
+// Qt's ODBC driver); empty when nothing does.
+QString dataAccessProblem(const DbSettings &settings);

@@ -281,3 +281,15 @@ TEST(Typing, AccentedLettersReachTheWidget)
     typeText(&edit, QStringLiteral("Château d'Yquem — Œnologie"));
     EXPECT_EQ(edit.text(), QStringLiteral("Château d'Yquem — Œnologie"));
 }
+
+TEST_F(StartupTest, ADatabaseThatCannotBeOpenedEndsTheStart)
+{
+    QTemporaryDir user;
+    writeFile(user.filePath(QStringLiteral("Data/Access/TONNEL.MDB")), QByteArray(8192, 'x'));
+    Startup startup({programFolder(), user.path(), m_lock.path()});
+    EXPECT_FALSE(startup.start());
+    ASSERT_EQ(prompt::asked().size(), 2);
+    EXPECT_TRUE(prompt::asked()[0].message.text.contains(QStringLiteral("TONNEL.MDB")));
+    EXPECT_TRUE(prompt::lastText().startsWith(QStringLiteral("EXECUTION IMPOSSIBLE !!\n\nCe logiciel a rencontré un problème")));
+    EXPECT_EQ(startup.mainWindow(), nullptr);
+}
