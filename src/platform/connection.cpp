@@ -271,8 +271,7 @@ QString Connection::translate(const QString &jet) const
 
 ResultSet Connection::select(const QString &jet, const QVariantList &binds) const
 {
-    if (!isOpen())
-        throw DbError(QStringLiteral("La base de données n'est pas ouverte."));
+    requireOpen();
     const QString sql = translate(jet);
     return m_odbc ? selectOdbc(sql, binds) : selectSqlite(sql, binds);
 }
@@ -304,7 +303,7 @@ ResultSet Connection::selectSqlite(const QString &sql, const QVariantList &binds
     return rs;
 }
 
-ResultSet Connection::selectOdbc(const QString &sql, const QVariantList &binds) const
+QSqlQuery Connection::runOdbc(const QString &sql, const QVariantList &binds) const
 {
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
@@ -314,6 +313,18 @@ ResultSet Connection::selectOdbc(const QString &sql, const QVariantList &binds) 
         q.addBindValue(storable(b));
     if (!q.exec())
         throw DbError(q.lastError().text());
+    return q;
+}
+
+void Connection::requireOpen() const
+{
+    if (!isOpen())
+        throw DbError(QStringLiteral("La base de données n'est pas ouverte."));
+}
+
+ResultSet Connection::selectOdbc(const QString &sql, const QVariantList &binds) const
+{
+    QSqlQuery q = runOdbc(sql, binds);
     ResultSet rs;
     const QSqlRecord rec = q.record();
     for (int c = 0; c < rec.count(); ++c) {
@@ -332,17 +343,10 @@ ResultSet Connection::selectOdbc(const QString &sql, const QVariantList &binds) 
 
 qint64 Connection::exec(const QString &jet, const QVariantList &binds)
 {
-    if (!isOpen())
-        throw DbError(QStringLiteral("La base de données n'est pas ouverte."));
+    requireOpen();
     const QString sql = translate(jet);
     if (m_odbc) {
-        QSqlQuery q(m_db);
-        if (!q.prepare(sql))
-            throw DbError(q.lastError().text());
-        for (const QVariant &b : binds)
-            q.addBindValue(storable(b));
-        if (!q.exec())
-            throw DbError(q.lastError().text());
+        const QSqlQuery q = runOdbc(sql, binds);
         const QVariant id = q.lastInsertId();
         if (id.isValid())
             m_lastInsertId = id.toLongLong();

@@ -1,7 +1,9 @@
 #pragma once
 #include "jetsql.h"
 
+#include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -89,6 +91,8 @@ public:
 private:
     ResultSet selectSqlite(const QString &sql, const QVariantList &binds) const;
     ResultSet selectOdbc(const QString &sql, const QVariantList &binds) const;
+    QSqlQuery runOdbc(const QString &sql, const QVariantList &binds) const;
+    void requireOpen() const;
     void run(const QString &sql);
 
     void learnTextColumns();

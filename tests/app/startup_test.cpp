@@ -8,6 +8,7 @@
 #include "platform/prompt.h"
 #include "platform/singleinstance.h"
 #include "storage/datamodule.h"
+#include "support/files.h"
 #include "support/fixtures.h"
 #include "support/typing.h"
 
@@ -31,13 +32,6 @@ struct RecordingProgress : NoProgress {
     QString task;
 };
 
-void writeFile(const QString &path, const QByteArray &content = "x")
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
 QString askedTexts()
 {

@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/files.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -10,18 +12,10 @@ namespace {
 QString write(const QTemporaryDir &dir, const QByteArray &content)
 {
     const QString path = dir.filePath(QStringLiteral("t.ini"));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
+    writeFile(path, content);
     return path;
 }
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 } // namespace
 
@@ -48,7 +42,7 @@ TEST(IniFile, RewritesOnlyWhatChanged)
     ini.setValue(QStringLiteral("A"), QStringLiteral("New"), QStringLiteral("é"));
     ini.setValue(QStringLiteral("C"), QStringLiteral("K"), QStringLiteral("v"));
     ASSERT_TRUE(ini.save());
-    EXPECT_EQ(read(path), QByteArray("; garder\r\n[A]\r\nKey=2\r\nOther=x\\y\r\nNew=\xc3\xa9\r\n\r\n[B]\r\nZ=2\r\n\r\n[C]\r\nK=v\r\n"));
+    EXPECT_EQ(readFile(path), QByteArray("; garder\r\n[A]\r\nKey=2\r\nOther=x\\y\r\nNew=\xc3\xa9\r\n\r\n[B]\r\nZ=2\r\n\r\n[C]\r\nK=v\r\n"));
 }
 
 TEST(IniFile, ReadsOldWindowsTexts)

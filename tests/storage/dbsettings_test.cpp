@@ -1,6 +1,7 @@
 #include "app/appfolders.h"
 #include "platform/ini.h"
 #include "storage/dbsettings.h"
+#include "support/files.h"
 #include "support/fixtures.h"
 
 #include <QDir>
@@ -16,19 +17,7 @@ app::Folders foldersIn(const QTemporaryDir &dir, const QString &program = {})
     return f;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 } // namespace
 
