@@ -11,7 +11,17 @@ struct GenerateOptions {
     unsigned seed = 1;
 };
 
+// What a run added, for the report line.
+struct GenerateCounts {
+    qint64 wines = 0;
+    qint64 bottleLines = 0;
+    qint64 bottles = 0;   // bottles left in stock
+    qint64 movements = 0; // HISTORIC rows, entries and exits
+    qint64 pictures = 0;
+};
+
 // Adds a dossier of synthetic wines; returns its id, or -1 with error set.
-qint64 generate(const GenerateOptions &options, QString *error);
+// The same seed on the same reference data gives the same cellar.
+qint64 generate(const GenerateOptions &options, QString *error, GenerateCounts *counts = nullptr);
 
 } // namespace bench

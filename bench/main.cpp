@@ -38,12 +38,15 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         QString error;
-        const qint64 dossier = bench::generate(o, &error);
+        bench::GenerateCounts counts;
+        const qint64 dossier = bench::generate(o, &error, &counts);
         if (dossier < 0) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
-        std::printf("{\"name\":\"generate\",\"dossier\":%lld,\"wines\":%d,\"ms\":%lld}\n", dossier, o.wines,
+        std::printf("{\"name\":\"generate\",\"dossier\":%lld,\"wines\":%d,\"lines\":%lld,\"bottles\":%lld,"
+                    "\"movements\":%lld,\"pictures\":%lld,\"ms\":%lld}\n",
+                    dossier, o.wines, counts.bottleLines, counts.bottles, counts.movements, counts.pictures,
                     timer.elapsed());
         return 0;
     }
