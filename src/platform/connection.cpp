@@ -6,6 +6,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRegularExpression>
 #include <QUuid>
 #include <sqlite3.h>
 #include <utility>
@@ -172,6 +173,37 @@ FieldType fieldTypeOfMeta(int typeId)
     }
 }
 
+bool isIsoDate(const QVariant &v)
+{
+    static const QRegularExpression iso(QStringLiteral(R"(^\d{4}-\d\d-\d\d( \d\d:\d\d:\d\d)?$)"));
+    return v.typeId() == QMetaType::QString && iso.match(v.toString()).hasMatch();
+}
+
+// An expression column (Min(PurchaseDate), a #date# literal) has no declared
+// type: it takes the type of its values, dates included.
+void typeFromValues(ResultSet &rs, int c)
+{
+    bool dates = false;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QVariant &v = rs.at(r, c);
+        if (v.isNull())
+            continue;
+        if (!isIsoDate(v)) {
+            rs.types[c] = fieldTypeOfMeta(v.typeId());
+            return;
+        }
+        dates = true;
+    }
+    if (!dates)
+        return;
+    rs.types[c] = FieldType::DateTime;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        QVariant &v = rs.values[qsizetype(r) * rs.columnCount() + c];
+        if (!v.isNull())
+            v = dateFromText(v.toString());
+    }
+}
+
 } // namespace
 
 Connection::Connection()
@@ -296,10 +328,9 @@ ResultSet Connection::selectSqlite(const QString &sql, const QVariantList &binds
             rs.values.append(columnValue(st.get(), c, rs.types[c]));
     if (rc != SQLITE_DONE)
         throw DbError(QString::fromUtf8(sqlite3_errmsg(m_sqlite)));
-    // Columns without a declared type take the type of their first value.
     for (int c = 0; c < n; ++c)
-        if (rs.types[c] == FieldType::Unknown && rs.rowCount() > 0 && rs.at(0, c).isValid())
-            rs.types[c] = fieldTypeOfMeta(rs.at(0, c).typeId());
+        if (rs.types[c] == FieldType::Unknown)
+            typeFromValues(rs, c);
     return rs;
 }
 

@@ -46,6 +46,7 @@ TEST(Cli, InitLaysOutTheFolderOnceThenRunsStatements)
     ASSERT_EQ(cells.size(), 5);
     EXPECT_EQ(cells[0], QStringLiteral("Témoin"));
     EXPECT_EQ(cells[1], QString());
+    EXPECT_EQ(cells[2], QStringLiteral("05/03/2005"));
     EXPECT_EQ(cells[4], QStringLiteral("5"));
 
     r = cli({QStringLiteral("--data"), d, QStringLiteral("sql"),
