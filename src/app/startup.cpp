@@ -71,8 +71,7 @@ bool Startup::start()
     splash.setInfo(QStringLiteral("Chargement du logiciel ..."));
     splash.setGauge(6);
     splash.setGauge(7);
-    m_main = std::make_unique<TMainForm>(*m_data, m_settings, folders.settingsFile());
-    QObject::connect(m_main.get(), &TMainForm::helpRequested, m_main.get(), [this] { app::openHelp(m_prepared.folders); });
+    m_main = std::make_unique<TMainForm>(*m_data, m_settings, folders);
     splash.setGauge(8);
     splash.close();
     m_main->show();

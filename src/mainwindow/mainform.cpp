@@ -1,56 +1,951 @@
 #include "mainform.h"
 
-#include "app/appfolders.h"
+#include "app/bootstrap.h"
+#include "mainwindow/cellarfigures.h"
+#include "mainwindow/mainlists.h"
+#include "mainwindow/sortfiles.h"
+#include "mainwindow/speciallists.h"
+#include "platform/prompt.h"
+#include "shell/busycursor.h"
+#include "shell/carddelegates.h"
+#include "shell/datasetmodel.h"
 #include "storage/datamodule.h"
 
+#include <QCalendarWidget>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFile>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListView>
+#include <QLocale>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QTime>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
 
-TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const QString &settingsPath, QWidget *parent)
+namespace {
+
+const QString kSoon = QStringLiteral("Bientôt disponible");
+const QString kWineHeading = QStringLiteral("  LIVRE DE CAVE ");
+const QString kBottleHeading = QStringLiteral("  DETAIL ");
+const QString kWebSite = QStringLiteral("https://www.plexido.example");
+
+QPushButton *paneButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QToolButton *barButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setText(caption);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    b->setMinimumHeight(44);
+    return b;
+}
+
+QVariant integerOrEmpty(const QVariant &v)
+{
+    return v.isNull() ? QVariant() : QVariant(qint64(v.toDouble()));
+}
+
+QVariant degrees(const QVariant &v)
+{
+    return v.isNull() ? QVariant() : QVariant(QStringLiteral("%1 °").arg(qRound(v.toDouble())));
+}
+
+} // namespace
+
+TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const app::Folders &folders, QWidget *parent)
     : QMainWindow(parent)
+    , WineMainList(data.ADOConnection1, QStringLiteral("WineMainList"), mainlists::wineMainList(), this)
+    , BottleMainList(data.ADOConnection1, QStringLiteral("BottleMainList"), mainlists::bottleMainList(), this)
     , m_data(data)
     , m_settings(settings)
-    , m_settingsPath(settingsPath)
+    , m_folders(folders)
 {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(app::kDisplayName);
-    m_data.setCurrentDossier(m_dossier);
+    m_currency = figures::currencySymbol(QLocale().currencySymbol());
+    m_data.setCurrentDossier(-1);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    QAction *quit = file->addAction(QStringLiteral("&Quitter"), this, &QWidget::close);
-    quit->setObjectName(QStringLiteral("Popup_Quit"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&?"));
-    QAction *helpAction = help->addAction(QStringLiteral("&Aide"), this, &TMainForm::helpRequested);
-    helpAction->setObjectName(QStringLiteral("Popup_Help"));
-    helpAction->setShortcut(QKeySequence::HelpContents);
+    // The sort files of the panes come from the installation the first time.
+    for (const QString &name : {sortfiles::kWineFile, sortfiles::kBottleFile})
+        if (!QFile::exists(sortfiles::find(m_folders.userData, name)))
+            QFile::copy(sortfiles::find(m_folders.templateFolder(), name), m_folders.userData + name);
 
-    auto *welcome = new QLabel(this);
-    welcome->setObjectName(QStringLiteral("Lab_Welcome"));
-    welcome->setAlignment(Qt::AlignCenter);
-    welcome->setTextFormat(Qt::RichText);
-    welcome->setText(QStringLiteral("<p style='font-size:28pt; color:#7a1f35; font-family:serif'>Tonnel à vin</p>"
-                                    "<p style='color:#6b5a50'>Base de données : %1</p>")
-                         .arg(m_data.settings().databasePath().toHtmlEscaped()));
-    setCentralWidget(welcome);
+    Lab_Title = new QLabel(this);
+    Lab_Title->setObjectName(QStringLiteral("Lab_Title"));
+    buildMenus();
 
-    resize(1100, 720);
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    restoreGeometryFromSettings();
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addWidget(buildLeftBar());
+    auto *splitter = new QSplitter(Qt::Vertical, central);
+    splitter->setObjectName(QStringLiteral("Splitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(buildWinePane());
+    splitter->addWidget(buildBottlePane());
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+
+    connect(&WineMainList, &Dataset::currentRowChanged, this, &TMainForm::onWineRowChanged);
+    Clock = new QTimer(this);
+    Clock->setObjectName(QStringLiteral("Clock"));
+    Clock->setInterval(1000);
+    connect(Clock, &QTimer::timeout, this, &TMainForm::tick);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setSingleShot(true);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        if (!Btn_WineAlarm->isHidden() && m_settings.alarm)
+            showList(int(speciallists::Kind::Alarm));
+    });
+
+    setTitle({});
     m_settings.firstLaunch = false;
 }
 
-void TMainForm::restoreGeometryFromSettings()
+TMainForm::~TMainForm() = default;
+
+// --- Building -------------------------------------------------------------
+
+QAction *TMainForm::addCommand(QMenu *menu, const char *name, const QString &caption, bool soon)
 {
-    if (m_settings.width > 0 && m_settings.height > 0)
-        resize(m_settings.width, m_settings.height);
-    if (m_settings.left != -1 && m_settings.top != -1)
-        move(m_settings.left, m_settings.top);
-    if (m_settings.state == u"wsMaximized")
+    QAction *a = menu->addAction(caption);
+    a->setObjectName(QLatin1String(name));
+    if (soon)
+        markSoon(a);
+    return a;
+}
+
+void TMainForm::markSoon(QObject *command)
+{
+    command->setProperty("soon", true);
+    command->setProperty("toolTip", kSoon);
+    command->setProperty("enabled", false);
+}
+
+void TMainForm::setCommandEnabled(QObject *command, bool on)
+{
+    command->setProperty("enabled", on && !command->property("soon").toBool());
+}
+
+void TMainForm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    const auto menu = [&](const char *name, const QString &caption) {
+        QMenu *m = bar->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->setToolTipsVisible(true);
+        return m;
+    };
+    m_fileMenu = menu("Menu_File", QStringLiteral("&Fichier"));
+    addCommand(m_fileMenu, "Popup_File_Open", QStringLiteral("&Ouvrir un dossier"));
+    connect(addCommand(m_fileMenu, "Popup_File_Close", QStringLiteral("&Fermer ce dossier"), false), &QAction::triggered,
+            this, &TMainForm::CloseDossier);
+    addCommand(m_fileMenu, "Popup_File_Edit", QStringLiteral("&Modifier ce dossier"));
+    addCommand(m_fileMenu, "Popup_File_Add", QStringLiteral("&Créer un dossier"));
+    addCommand(m_fileMenu, "Popup_File_Delete", QStringLiteral("&Supprimer ce dossier"));
+    m_fileMenu->addSeparator();
+    addCommand(m_fileMenu, "Popup_File_Properties", QStringLiteral("Propriétés"));
+    m_fileMenu->addSeparator();
+    connect(addCommand(m_fileMenu, "Popup_File_Exit", QStringLiteral("&Quitter"), false), &QAction::triggered, this,
+            &QWidget::close);
+
+    m_paramMenu = menu("Menu_Param", QStringLiteral("&Paramètrage"));
+    addCommand(m_paramMenu, "Popup_Param_Producer", QStringLiteral("&Producteurs"));
+    addCommand(m_paramMenu, "Popup_Param_Compagny", QStringLiteral("&Fournisseurs"));
+    addCommand(m_paramMenu, "Popup_Param_Appellations", QStringLiteral("&Appellations"));
+    addCommand(m_paramMenu, "Popup_Param_Location", QStringLiteral("&Localisations"));
+    addCommand(m_paramMenu, "Popup_Param_Misc", QStringLiteral("&Caractéristiques"));
+    addCommand(m_paramMenu, "Popup_Param_Color", QStringLiteral("Couleurs"));
+
+    m_listMenu = menu("Menu_List", QStringLiteral("&Listes"));
+    const std::pair<const char *, const char *> lists[] = {{"Popup_List_Wine_Drink", "Bouteilles consommables"},
+                                                           {"Popup_List_Wine_Best", "Bouteilles à leur apogée"},
+                                                           {"Popup_List_Wine_Purchase", "Alcools à acheter"},
+                                                           {"Popup_List_Wine_Alarm", "Alcools en alerte"}};
+    for (int kind = 0; kind < 4; ++kind)
+        connect(addCommand(m_listMenu, lists[kind].first, QString::fromUtf8(lists[kind].second), false),
+                &QAction::triggered, this, [this, kind] { showList(kind); });
+    m_listMenu->addSeparator();
+    QMenu *history = m_listMenu->addMenu(QStringLiteral("Historique"));
+    history->setToolTipsVisible(true);
+    addCommand(history, "Popup_List_Wine_Historic_Enter", QStringLiteral("Entrées"));
+    addCommand(history, "Popup_List_Wine_Historic_Exit", QStringLiteral("Sorties"));
+    addCommand(m_listMenu, "Localisationencave1", QStringLiteral("Localisation en cave"));
+
+    m_searchMenu = menu("Menu_Search", QStringLiteral("&Recherche"));
+    addCommand(m_searchMenu, "Popup_Search_FastSearch", QStringLiteral("Recherche &rapide"));
+    addCommand(m_searchMenu, "Popup_Search_Research", QStringLiteral("Recherche &multicritères"));
+    addCommand(m_searchMenu, "Popup_Search_Queries", QStringLiteral("Re&quêteur"));
+
+    const auto outputMenu = [&](QMenu *m, const char *prefix, bool printed) {
+        const QString p = QLatin1String(prefix);
+        addCommand(m, (p + QStringLiteral("_Fich_Wine")).toLatin1().constData(), QStringLiteral("&Fiche d'un alcool"));
+        for (const auto &[list, caption] : {std::pair{"Wine", "Liste des alcools"}, std::pair{"Bottle", "Liste des bouteilles (détail)"}}) {
+            QMenu *sub = m->addMenu(QString::fromUtf8(caption));
+            sub->setToolTipsVisible(true);
+            const QString base = p + QStringLiteral("_List_") + QLatin1String(list);
+            addCommand(sub, (base + QStringLiteral("_Full")).toLatin1().constData(), QStringLiteral("&Complet"));
+            addCommand(sub, (base + QStringLiteral("_Partial")).toLatin1().constData(), QStringLiteral("Critères de &sélection"));
+            addCommand(sub, (base + QStringLiteral("_Sort")).toLatin1().constData(), QStringLiteral("Livre de cave"));
+        }
+        QMenu *hist = m->addMenu(QStringLiteral("Historique"));
+        hist->setToolTipsVisible(true);
+        addCommand(hist, (p + QStringLiteral("_Historic_Enter")).toLatin1().constData(), QStringLiteral("Entrées"));
+        addCommand(hist, (p + QStringLiteral("_Historic_Exit")).toLatin1().constData(), QStringLiteral("Sorties"));
+        m->addSeparator();
+        addCommand(m, printed ? "Popup_Report_List_Procucer" : "Popup_Html_List_Producer", QStringLiteral("Liste des &producteurs"));
+        addCommand(m, printed ? "Popup_Report_List_PurchaseCompagny" : "Popup_Html_List_PurchaseCompagny",
+                   printed ? QStringLiteral("Liste des &fournisseurs") : QStringLiteral("Liste des &fournisseur"));
+    };
+    m_reportMenu = menu("Menu_Report", QStringLiteral("&Impression"));
+    outputMenu(m_reportMenu, "Popup_Report", true);
+    m_htmlMenu = menu("Menu_Html", QStringLiteral("&Html"));
+    outputMenu(m_htmlMenu, "Popup_Html", false);
+
+    m_statMenu = bar->addAction(QStringLiteral("&Statistiques"));
+    m_statMenu->setObjectName(QStringLiteral("Menu_Stat"));
+    markSoon(m_statMenu);
+
+    m_toolsMenu = menu("Menu_Tools", QStringLiteral("&Outils"));
+    QMenu *database = m_toolsMenu->addMenu(QStringLiteral("&Base de données"));
+    database->setObjectName(QStringLiteral("Popup_Tools_DataBase"));
+    database->setToolTipsVisible(true);
+    addCommand(database, "Popup_Tools_DataBase_Backup", QStringLiteral("&Sauvegarde"));
+    addCommand(database, "Popup_Tools_DataBase_restore", QStringLiteral("&Restauration"));
+    addCommand(database, "Popup_Tools_DataBase_History", QStringLiteral("&Historique"));
+    addCommand(database, "Popup_Tools_DataBase_Compact", QStringLiteral("&Compacter/Réparer"));
+    addCommand(m_toolsMenu, "Popup_Tools_Import", QStringLiteral("&Importation (format texte)"));
+    addCommand(m_toolsMenu, "Popup_Tools_Export", QStringLiteral("&Exportation (format texte)"));
+
+    m_helpMenu = menu("Menu_Help", QStringLiteral("&Aide"));
+    QAction *doc = addCommand(m_helpMenu, "Popup_Help_Doc", QStringLiteral("&Documentation"), false);
+    doc->setShortcut(QKeySequence::HelpContents);
+    connect(doc, &QAction::triggered, this, [this] { app::openHelp(m_folders); });
+    connect(addCommand(m_helpMenu, "MenuItem13", QStringLiteral("&Site web"), false), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(kWebSite)); });
+    connect(addCommand(m_helpMenu, "Apropos1", QStringLiteral("&A propos"), false), &QAction::triggered, this, [] {
+        prompt::information(QStringLiteral("%1\nVersion %2\n\nGestion de cave à vin.\n%3")
+                                .arg(app::kDisplayName, app::kVersion, kWebSite),
+                            QStringLiteral("A propos"));
+    });
+}
+
+QWidget *TMainForm::buildLeftBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Pan_Left"));
+    bar->setFixedWidth(128);
+    auto *layout = new QVBoxLayout(bar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+
+    Btn_Enter = barButton("Btn_Enter", QStringLiteral("Entrée\nen cave"), bar);
+    Btn_Exit = barButton("Btn_Exit", QStringLiteral("Sortie\nde cave"), bar);
+    for (QToolButton *b : {Btn_Enter, Btn_Exit}) {
+        b->setMinimumHeight(58);
+        markSoon(b);
+        layout->addWidget(b);
+    }
+    layout->addSpacing(10);
+    Btn_Lists = barButton("Btn_Lists", QStringLiteral("&Listes"), bar);
+    Btn_Search = barButton("Btn_Search", QStringLiteral("&Chercher"), bar);
+    Btn_Print = barButton("Btn_Print", QStringLiteral("&Imprimer"), bar);
+    Btn_Html = barButton("Btn_Html", QStringLiteral("&Html"), bar);
+    Btn_Stat = barButton("Btn_Stat", QStringLiteral("&Stat."), bar);
+    const std::pair<QToolButton *, QMenu *> popups[] = {
+        {Btn_Lists, m_listMenu}, {Btn_Search, m_searchMenu}, {Btn_Print, m_reportMenu}, {Btn_Html, m_htmlMenu}};
+    for (const auto &[button, menu] : popups) {
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        layout->addWidget(button);
+    }
+    markSoon(Btn_Stat);
+    layout->addWidget(Btn_Stat);
+    layout->addStretch(1);
+
+    Btn_WineAlarm = new QToolButton(bar);
+    Btn_WineAlarm->setObjectName(QStringLiteral("Btn_WineAlarm"));
+    Btn_WineAlarm->setToolTip(QStringLiteral("Alarme agenda"));
+    Btn_WineAlarm->setText(QStringLiteral("⚠ Alerte stock"));
+    Btn_WineAlarm->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Btn_WineAlarm->hide();
+    connect(Btn_WineAlarm, &QToolButton::clicked, this, [this] { showList(int(speciallists::Kind::Alarm)); });
+    layout->addWidget(Btn_WineAlarm);
+
+    DigitalTime = new QLabel(bar);
+    DigitalTime->setObjectName(QStringLiteral("DigitalTime"));
+    DigitalTime->setAlignment(Qt::AlignCenter);
+    QFont clock = DigitalTime->font();
+    clock.setPointSizeF(clock.pointSizeF() * 1.6);
+    clock.setBold(true);
+    DigitalTime->setFont(clock);
+    MiniCalendar = new QCalendarWidget(bar);
+    MiniCalendar->setObjectName(QStringLiteral("MiniCalendar"));
+    MiniCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    MiniCalendar->setNavigationBarVisible(false);
+    MiniCalendar->setFixedHeight(120);
+    layout->addWidget(DigitalTime);
+    layout->addWidget(MiniCalendar);
+    DigitalTime->setVisible(m_settings.showCalendar);
+    MiniCalendar->setVisible(m_settings.showCalendar);
+    return bar;
+}
+
+QWidget *TMainForm::buildWinePane()
+{
+    auto *pane = new QWidget(this);
+    pane->setObjectName(QStringLiteral("Pan_Wine"));
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto *head = new QHBoxLayout;
+    Lab_Wine = new QLabel(kWineHeading, pane);
+    Lab_Wine->setObjectName(QStringLiteral("Lab_Wine"));
+    Lab_Wine_Value = new QLabel(pane);
+    Lab_Wine_Value->setObjectName(QStringLiteral("Lab_Wine_Value"));
+    Btn_Add_Wine = paneButton("Btn_Add_Wine", QStringLiteral("Ajout"), pane);
+    Btn_Edit_Wine = paneButton("Btn_Edit_Wine", QStringLiteral("Fiche"), pane);
+    Btn_Delete_Wine = paneButton("Btn_Delete_Wine", QStringLiteral("Supp."), pane);
+    Btn_Sort_Wine = new QToolButton(pane);
+    Btn_Sort_Wine->setObjectName(QStringLiteral("Btn_Sort_Wine"));
+    Btn_Sort_Wine->setText(QStringLiteral("⇅"));
+    markSoon(Btn_Add_Wine);
+    markSoon(Btn_Edit_Wine);
+    markSoon(Btn_Sort_Wine);
+    connect(Btn_Delete_Wine, &QPushButton::clicked, this, &TMainForm::DeleteWine);
+    head->addWidget(Lab_Wine);
+    head->addWidget(Lab_Wine_Value, 1);
+    for (QWidget *w : std::initializer_list<QWidget *>{Btn_Add_Wine, Btn_Edit_Wine, Btn_Delete_Wine, Btn_Sort_Wine})
+        head->addWidget(w);
+    layout->addLayout(head);
+
+    m_wineStack = new QStackedWidget(pane);
+    Grid_WineList = new QListView(m_wineStack);
+    Grid_WineList->setObjectName(QStringLiteral("Grid_WineList"));
+    Grid_WineList->setModel(&wineCards);
+    Grid_WineList->setItemDelegate(new WineCardDelegate(Grid_WineList));
+    Grid_WineList->setUniformItemSizes(true);
+    Grid_WineList->setFocusPolicy(Qt::NoFocus);
+    Grid_WineList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    Grid_WineList->viewport()->installEventFilter(this);
+    connect(Grid_WineList, &QListView::clicked, this, &TMainForm::onWineCardClicked);
+
+    Grid_Wine = new QTableView(m_wineStack);
+    Grid_Wine->setObjectName(QStringLiteral("Grid_Wine"));
+    const auto wineValue = [](const char *field) {
+        return [f = QString::fromLatin1(field)](const Dataset &ds, int row) { return ds.valueAt(row, f); };
+    };
+    m_wineGrid = new DatasetModel(WineMainList,
+                                  {{QStringLiteral("Total"), QStringLiteral("Stock"), 5,
+                                    [](const Dataset &ds, int row) { return integerOrEmpty(ds.valueAt(row, QStringLiteral("Quantity"))); }},
+                                   {QStringLiteral("Category"), QStringLiteral("Catégorie"), 10},
+                                   {QStringLiteral("Title"), QStringLiteral("Nom"), 25},
+                                   {QStringLiteral("WineCode"), QStringLiteral("Code"), 10},
+                                   {QStringLiteral("Color"), QStringLiteral("Couleur"), 10},
+                                   {QStringLiteral("Appellation"), QStringLiteral("Appellation"), 20},
+                                   {QStringLiteral("Region"), QStringLiteral("Région"), 20},
+                                   {QStringLiteral("Country"), QStringLiteral("Pays"), 20},
+                                   {QStringLiteral("Rate"), QStringLiteral("Notation"), 5, wineValue("Rate")},
+                                   {QStringLiteral("Classification"), QStringLiteral("Classement"), 15},
+                                   {QStringLiteral("Cepage"), QStringLiteral("Cépage"), 15},
+                                   {QStringLiteral("Producer"), QStringLiteral("Producteur"), 20}},
+                                  this);
+    m_wineGrid->markColor = QColor(0xF0, 0xE1, 0xE1);
+    Grid_Wine->setModel(m_wineGrid);
+    connect(Grid_Wine->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid() && current.row() != WineMainList.recNo())
+                    WineMainList.moveTo(current.row());
+            });
+    m_wineStack->addWidget(Grid_WineList);
+    m_wineStack->addWidget(Grid_Wine);
+    m_wineStack->setCurrentWidget(cardLayout() ? static_cast<QWidget *>(Grid_WineList) : Grid_Wine);
+    layout->addWidget(m_wineStack, 1);
+    return pane;
+}
+
+QWidget *TMainForm::buildBottlePane()
+{
+    auto *pane = new QWidget(this);
+    pane->setObjectName(QStringLiteral("Pan_Bottle"));
+    auto *layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+
+    auto *head = new QHBoxLayout;
+    Lab_Bottle = new QLabel(kBottleHeading, pane);
+    Lab_Bottle->setObjectName(QStringLiteral("Lab_Bottle"));
+    Lab_Bottle_Value = new QLabel(pane);
+    Lab_Bottle_Value->setObjectName(QStringLiteral("Lab_Bottle_Value"));
+    Btn_Add_Bottle = paneButton("Btn_Add_Bottle", QStringLiteral("Entrée"), pane);
+    Btn_Edit_Bottle = paneButton("Btn_Edit_Bottle", QStringLiteral("Fiche"), pane);
+    Btn_Delete_Bottle = paneButton("Btn_Delete_Bottle", QStringLiteral("Sortie"), pane);
+    Btn_Sort_Bottle = new QToolButton(pane);
+    Btn_Sort_Bottle->setObjectName(QStringLiteral("Btn_Sort_Bottle"));
+    Btn_Sort_Bottle->setText(QStringLiteral("⇅"));
+    for (QObject *o : std::initializer_list<QObject *>{Btn_Add_Bottle, Btn_Edit_Bottle, Btn_Delete_Bottle, Btn_Sort_Bottle})
+        markSoon(o);
+    head->addWidget(Lab_Bottle);
+    head->addWidget(Lab_Bottle_Value, 1);
+    for (QWidget *w : std::initializer_list<QWidget *>{Btn_Add_Bottle, Btn_Edit_Bottle, Btn_Delete_Bottle, Btn_Sort_Bottle})
+        head->addWidget(w);
+    layout->addLayout(head);
+
+    m_bottleStack = new QStackedWidget(pane);
+    Grid_BottleList = new QListView(m_bottleStack);
+    Grid_BottleList->setObjectName(QStringLiteral("Grid_BottleList"));
+    Grid_BottleList->setModel(&bottleCards);
+    Grid_BottleList->setItemDelegate(new BottleCardDelegate(Grid_BottleList));
+    Grid_BottleList->setUniformItemSizes(true);
+    Grid_BottleList->setFocusPolicy(Qt::NoFocus);
+    Grid_BottleList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    Grid_BottleList->viewport()->installEventFilter(this);
+    connect(Grid_BottleList, &QListView::clicked, this, &TMainForm::onBottleCardClicked);
+
+    Grid_Bottle = new QTableView(m_bottleStack);
+    Grid_Bottle->setObjectName(QStringLiteral("Grid_Bottle"));
+    const auto moneyColumn = [this](const char *field) {
+        return [this, f = QString::fromLatin1(field)](const Dataset &ds, int row) {
+            return QVariant(figures::money(ds.valueAt(row, f), m_currency));
+        };
+    };
+    const auto yearsColumn = [](const char *begin, const char *end) {
+        return [b = QString::fromLatin1(begin), e = QString::fromLatin1(end)](const Dataset &ds, int row) {
+            return QVariant(figures::yearRange(ds.valueAt(row, b), ds.valueAt(row, e)));
+        };
+    };
+    m_bottleGrid = new DatasetModel(BottleMainList,
+                                    {{QStringLiteral("Quantity"), QStringLiteral("Stock"), 5},
+                                     {QStringLiteral("Vintage"), QStringLiteral("Millésime"), 4},
+                                     {QStringLiteral("BottleCode"), QStringLiteral("Code"), 10},
+                                     {QStringLiteral("Format"), QStringLiteral("Format"), 20},
+                                     {QStringLiteral("DrinkYear"), QStringLiteral("Boire"), 10, yearsColumn("DrinkYearBegin", "DrinkYearEnd")},
+                                     {QStringLiteral("BestYear"), QStringLiteral("Apogée"), 10, yearsColumn("BestYearBegin", "BestYearEnd")},
+                                     {QStringLiteral("PurchaseDate"), QStringLiteral("Date d'achat"), 10},
+                                     {QStringLiteral("PurchaseCompagny"), QStringLiteral("Fournisseur"), 20},
+                                     {QStringLiteral("PurchasePrice"), QStringLiteral("Prix d'achat (unit.)"), 0, moneyColumn("PurchasePrice")},
+                                     {QStringLiteral("PurchaseValue"), QStringLiteral("Valeur estimée (unit.)"), 0, moneyColumn("PurchaseValue")},
+                                     {QStringLiteral("Location"), QStringLiteral("Localisation"), 0}},
+                                    this);
+    m_bottleGrid->markColor = QColor(0xF0, 0xE1, 0xE1);
+    Grid_Bottle->setModel(m_bottleGrid);
+    connect(Grid_Bottle->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    BottleMainList.moveTo(current.row());
+                UpdateCommands();
+            });
+    for (QTableView *grid : {Grid_Wine, Grid_Bottle}) {
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->verticalHeader()->hide();
+        grid->horizontalHeader()->setHighlightSections(false);
+        const auto *model = static_cast<DatasetModel *>(grid->model());
+        const int charWidth = grid->fontMetrics().horizontalAdvance(u'0');
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const int chars = model->column(c).widthChars;
+            grid->setColumnWidth(c, chars > 0 ? std::max(chars * charWidth + 12, grid->fontMetrics().horizontalAdvance(model->column(c).label) + 16)
+                                              : grid->fontMetrics().horizontalAdvance(model->column(c).label) + 24);
+        }
+        connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, grid](int section) {
+            static_cast<DatasetModel *>(grid->model())->setMarkedColumn(section);
+            if (grid == Grid_Wine)
+                RefreshWineList(currentWine(), true, true, true);
+            else
+                RefreshBottleList(currentBottle());
+        });
+    }
+    m_wineGrid->setMarkedColumn(2);
+    m_bottleGrid->setMarkedColumn(1);
+    m_bottleStack->addWidget(Grid_BottleList);
+    m_bottleStack->addWidget(Grid_Bottle);
+    m_bottleStack->setCurrentWidget(cardLayout() ? static_cast<QWidget *>(Grid_BottleList) : Grid_Bottle);
+    layout->addWidget(m_bottleStack, 1);
+    return pane;
+}
+
+// --- State ----------------------------------------------------------------
+
+qint64 TMainForm::currentWine() const
+{
+    if (!WineMainList.isOpen() || WineMainList.isEmpty() || WineMainList.recNo() < 0)
+        return -1;
+    return WineMainList.integer(QStringLiteral("Id"), -1);
+}
+
+qint64 TMainForm::currentBottle() const
+{
+    if (!BottleMainList.isOpen() || BottleMainList.isEmpty() || BottleMainList.recNo() < 0)
+        return -1;
+    return BottleMainList.integer(QStringLiteral("Id"), -1);
+}
+
+QString TMainForm::wineWhereLine() const
+{
+    const int i = WineMainList.findClauseLine(QStringLiteral("WHERE"));
+    return i < 0 ? QString() : WineMainList.sql().at(i);
+}
+
+void TMainForm::setTitle(const QString &dossier)
+{
+    QString title = u' ' + app::kDisplayName + u' ' + app::kVersion;
+    if (!dossier.isEmpty())
+        title += QStringLiteral(" - ") + dossier;
+    Lab_Title->setText(title);
+    setWindowTitle(title.trimmed());
+}
+
+// --- Refreshing -----------------------------------------------------------
+
+void TMainForm::RefreshWineList(qint64 wine, bool reloadThumbnails, bool refreshBottles, bool rebuild)
+{
+    const BusyCursor busy;
+    m_notify = false;
+    if (rebuild) {
+        WineMainList.close();
+        WineMainList.setFilterLine(QStringLiteral("WHERE WINE.Id_File=") + QString::number(m_dossier));
+        WineMainList.replaceClauseLine(QStringLiteral("ORDER BY"),
+                                       QStringLiteral("ORDER BY ")
+                                           + sortfiles::readSortOrder(sortfiles::find(m_folders.userData, sortfiles::kWineFile),
+                                                                      QStringLiteral("WINE.Id")));
+        try {
+            WineMainList.open();
+        } catch (const DbError &e) {
+            prompt::error(e.message());
+        }
+        m_wineGrid->reload();
+    }
+    if (cardLayout()) {
+        setEnabled(false);
+        try {
+            if (rebuild)
+                rebuildWineCards(wine, reloadThumbnails);
+            else
+                refreshOneWineCard(wine, reloadThumbnails);
+        } catch (const DbError &e) {
+            prompt::error(e.message());
+        }
+        setEnabled(true);
+    }
+    ShowWineSummary();
+    if (rebuild && wine >= 0)
+        WineMainList.locate(QStringLiteral("Id"), wine);
+    if (!cardLayout() && WineMainList.recNo() >= 0)
+        Grid_Wine->selectRow(WineMainList.recNo());
+    m_data.setCurrentWine(currentWine());
+    m_notify = true;
+    if (refreshBottles)
+        RefreshBottleList(-1);
+}
+
+void TMainForm::rebuildWineCards(qint64 wine, bool reloadThumbnails)
+{
+    const ResultSet rows = m_data.ADOConnection1.select(
+        mainlists::refreshWineQuery(wineWhereLine(), WineMainList.sql().at(WineMainList.findClauseLine(QStringLiteral("ORDER BY")))));
+    QHash<qint64, QVariant> stocks;
+    const ResultSet &main = WineMainList.rows();
+    const int idColumn = int(main.names.indexOf(QStringLiteral("Id")));
+    const int quantityColumn = int(main.names.indexOf(QStringLiteral("Quantity")));
+    for (int r = 0; r < main.rowCount(); ++r)
+        stocks.insert(main.at(r, idColumn).toLongLong(), main.at(r, quantityColumn));
+    QHash<qint64, QImage> thumbnails;
+    if (!reloadThumbnails)
+        for (const auto &card : wineCards.cards())
+            thumbnails.insert(card.id, card.thumbnail);
+
+    std::vector<mainlists::WineCard> cards;
+    cards.reserve(size_t(rows.rowCount()));
+    int selected = 0;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        const qint64 id = rows.at(r, 0).toLongLong();
+        cards.push_back(mainlists::wineCard(rows, r, stocks.value(id), reloadThumbnails));
+        if (!reloadThumbnails)
+            cards.back().thumbnail = thumbnails.value(id);
+        if (id == wine)
+            selected = r;
+    }
+    wineCards.setCards(std::move(cards));
+    updateFillers();
+    selectWineRow(wineCards.cardCount() > 0 ? selected : 0);
+}
+
+// Only the card of one wine is read again, its stock with it.
+void TMainForm::refreshOneWineCard(qint64 wine, bool reloadThumbnails)
+{
+    const int row = wineCards.rowOf(wine);
+    if (row < 0)
+        return;
+    Connection &c = m_data.ADOConnection1;
+    const QString order = WineMainList.sql().at(WineMainList.findClauseLine(QStringLiteral("ORDER BY")));
+    const ResultSet rows = c.select(mainlists::refreshWineQuery(wineWhereLine(), order, wine));
+    if (rows.rowCount() == 0)
+        return;
+    QStringList stockSql = WineMainList.sql();
+    const int where = WineMainList.findClauseLine(QStringLiteral("WHERE"));
+    stockSql[where] += QStringLiteral(" AND WINE.Id=") + QString::number(wine);
+    stockSql.removeAt(WineMainList.findClauseLine(QStringLiteral("ORDER BY")));
+    const ResultSet stock = c.select(stockSql.join(u'\n'));
+    const QVariant quantity = stock.rowCount() ? stock.at(0, int(stock.names.indexOf(QStringLiteral("Quantity")))) : QVariant();
+    mainlists::WineCard card = mainlists::wineCard(rows, 0, quantity, reloadThumbnails);
+    if (!reloadThumbnails)
+        card.thumbnail = wineCards.cards()[size_t(row)].thumbnail;
+    wineCards.replace(row, std::move(card));
+}
+
+void TMainForm::RefreshBottleList(qint64 bottle)
+{
+    const BusyCursor busy;
+    BottleMainList.close();
+    BottleMainList.setFilterLine(QStringLiteral("WHERE Id_Wine=") + QString::number(currentWine()));
+    BottleMainList.replaceClauseLine(QStringLiteral("ORDER BY"),
+                                     QStringLiteral("ORDER BY ")
+                                         + sortfiles::readSortOrder(sortfiles::find(m_folders.userData, sortfiles::kBottleFile),
+                                                                    QStringLiteral("BOTTLE.Id")));
+    try {
+        BottleMainList.open();
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    m_bottleGrid->reload();
+    int selected = 0;
+    if (cardLayout()) {
+        std::vector<mainlists::BottleCard> cards;
+        const ResultSet &rows = BottleMainList.rows();
+        const int year = QDate::currentDate().year();
+        for (int r = 0; r < rows.rowCount(); ++r) {
+            cards.push_back(mainlists::bottleCard(rows, r, m_currency, year));
+            if (cards.back().id == bottle)
+                selected = r;
+        }
+        bottleCards.setCards(std::move(cards));
+        updateFillers();
+    }
+    ShowBottleSummary();
+    if (bottle >= 0)
+        BottleMainList.locate(QStringLiteral("Id"), bottle);
+    selectBottleRow(cardLayout() ? selected : BottleMainList.recNo());
+    UpdateCommands();
+}
+
+void TMainForm::selectWineRow(int row)
+{
+    if (row >= 0 && row < wineCards.rowCount())
+        Grid_WineList->setCurrentIndex(wineCards.index(row));
+}
+
+void TMainForm::selectBottleRow(int row)
+{
+    QAbstractItemView *view = cardLayout() ? static_cast<QAbstractItemView *>(Grid_BottleList) : Grid_Bottle;
+    if (row >= 0 && row < view->model()->rowCount())
+        view->setCurrentIndex(view->model()->index(row, 0));
+}
+
+// Filler rows make the card panes look like a full sheet.
+void TMainForm::updateFillers()
+{
+    const auto fill = [](QListView *view, auto &model) {
+        const int height = view->sizeHintForRow(0) > 0 ? view->sizeHintForRow(0) : 1;
+        model.setFillers(view->viewport()->height() / height - model.cardCount() + 1);
+    };
+    const int wineRow = Grid_WineList->currentIndex().row();
+    fill(Grid_WineList, wineCards);
+    selectWineRow(wineRow);
+    const int bottleRow = Grid_BottleList->currentIndex().row();
+    fill(Grid_BottleList, bottleCards);
+    selectBottleRow(bottleRow);
+}
+
+void TMainForm::ShowWineSummary()
+{
+    Lab_Wine->setText(kWineHeading);
+    Lab_Wine_Value->clear();
+    if (m_dossier < 0)
+        return;
+    try {
+        const ResultSet rs = m_data.ADOConnection1.select(mainlists::wineSummary(wineWhereLine()));
+        if (rs.rowCount() == 0)
+            return;
+        const qint64 bottles = rs.at(0, 1).isNull() ? 0 : qint64(rs.at(0, 1).toDouble());
+        Lab_Wine->setText(figures::wineHeading(WineMainList.recordCount(), bottles));
+        Lab_Wine_Value->setText(figures::valueLine(rs.at(0, 2).toDouble(), rs.at(0, 3).toDouble(), m_currency));
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+}
+
+void TMainForm::ShowBottleSummary()
+{
+    Lab_Bottle->setText(kBottleHeading);
+    Lab_Bottle_Value->clear();
+    if (m_dossier < 0)
+        return;
+    const int where = BottleMainList.findClauseLine(QStringLiteral("WHERE"));
+    try {
+        const ResultSet rs = m_data.ADOConnection1.select(mainlists::bottleSummary(BottleMainList.sql().at(where)));
+        if (rs.rowCount() == 0)
+            return;
+        const qint64 bottles = rs.at(0, 1).isNull() ? 0 : qint64(rs.at(0, 1).toDouble());
+        Lab_Bottle->setText(figures::bottleHeading(bottles));
+        Lab_Bottle_Value->setText(figures::valueLine(rs.at(0, 2).toDouble(), rs.at(0, 3).toDouble(), m_currency));
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+}
+
+bool TMainForm::HasWineAlarm(qint64 dossier)
+{
+    if (dossier < 0)
+        return false;
+    const BusyCursor busy;
+    Dataset q(m_data.ADOConnection1, QStringLiteral("IsWineAlarm"), mainlists::wineList());
+    q.setFilterLine(QStringLiteral("WHERE WINE.Id_File=") + QString::number(dossier));
+    q.replaceClauseLine(QStringLiteral("HAVING"), mainlists::belowHaving(QStringLiteral("AlarmStock")));
+    try {
+        q.open();
+        return !q.isEmpty();
+    } catch (const DbError &) {
+        return false;
+    }
+}
+
+// --- Dossiers -------------------------------------------------------------
+
+void TMainForm::OpenDossier(qint64 id, const QString &name)
+{
+    setTitle(name);
+    m_dossier = id;
+    m_data.setCurrentDossier(id);
+    m_data.filterOnDossier(id);
+    RefreshWineList(-1, true, true, true);
+    UpdateCommands();
+}
+
+void TMainForm::CloseDossier()
+{
+    setTitle({});
+    m_dossier = -1;
+    m_data.setCurrentDossier(-1);
+    RefreshWineList(-1, true, true, true);
+    UpdateCommands();
+}
+
+void TMainForm::openFirstDossier()
+{
+    try {
+        Dataset &profiles = m_data.MainFile;
+        profiles.close();
+        profiles.open();
+        if (!profiles.isEmpty() && profiles.text(QStringLiteral("LoginPassword")).isEmpty())
+            OpenDossier(profiles.integer(QStringLiteral("ID")), profiles.text(QStringLiteral("LoginName")));
+        profiles.close();
+    } catch (const DbError &) {
+        prompt::warning(QStringLiteral("INSTABILITE DETECTEE !!\n\n"
+                                       "Le programme exécutable de ce logiciel ne semble pas compatible avec votre base de données.\n"
+                                       "L'installation de la mise à jour gratuite disponible sur notre site internet peut résoudre ce problème."));
+        QDesktopServices::openUrl(QUrl(kWebSite));
+    }
+    if (m_dossier < 0)
+        RefreshWineList(-1, true, true, true);
+    UpdateCommands();
+}
+
+void TMainForm::ClearFilters()
+{
+    // The filter bar comes with its own criteria; nothing narrows the view yet.
+}
+
+void TMainForm::SelectWineAndBottle(qint64 wine, qint64 bottle)
+{
+    ClearFilters();
+    if (cardLayout())
+        selectWineRow(wineCards.rowOf(wine));
+    WineMainList.locate(QStringLiteral("Id"), wine);
+    RefreshBottleList(bottle);
+}
+
+void TMainForm::DeleteWine()
+{
+    const qint64 wine = currentWine();
+    if (wine < 0 || !prompt::question(QStringLiteral("Confirmez-vous la suppression de cet alcool ?")))
+        return;
+    try {
+        Dataset &ds = m_data.Wine;
+        ds.close();
+        ds.open();
+        if (ds.locate(QStringLiteral("Id"), wine))
+            ds.remove();
+        ds.close();
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    RefreshWineList(-1, true, true, true);
+    UpdateCommands();
+}
+
+// --- Commands -------------------------------------------------------------
+
+void TMainForm::UpdateCommands()
+{
+    const bool open = m_dossier >= 0;
+    for (QMenu *m : {m_paramMenu, m_listMenu, m_searchMenu, m_reportMenu, m_htmlMenu})
+        m->menuAction()->setEnabled(open);
+    setCommandEnabled(m_statMenu, open);
+    for (QObject *b : std::initializer_list<QObject *>{Btn_Lists, Btn_Search, Btn_Print, Btn_Html, Btn_Stat, Btn_Enter, Btn_Exit})
+        setCommandEnabled(b, open);
+
+    bool anyDossier = false;
+    try {
+        anyDossier = m_data.scalarQuery(QStringLiteral("SELECT Count(*) FROM PROFILES")) > 0;
+    } catch (const DbError &) {
+    }
+    const auto command = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
+    setCommandEnabled(command("Popup_File_Open"), !open && anyDossier);
+    setCommandEnabled(command("Popup_File_Add"), !open);
+    for (const char *name : {"Popup_File_Close", "Popup_File_Edit", "Popup_File_Delete", "Popup_Tools_Import", "Popup_Tools_Export"})
+        setCommandEnabled(command(name), open);
+    for (const char *name : {"Popup_List_Wine_Drink", "Popup_List_Wine_Best", "Popup_List_Wine_Purchase", "Popup_List_Wine_Alarm"})
+        setCommandEnabled(command(name), open);
+    setCommandEnabled(Btn_Sort_Wine, open);
+    setCommandEnabled(Btn_Sort_Bottle, open);
+
+    const int wineRow = cardLayout() ? Grid_WineList->currentIndex().row() : WineMainList.recNo();
+    const int wineCount = cardLayout() ? wineCards.cardCount() : WineMainList.recordCount();
+    const bool wineChosen = open && WineMainList.isOpen() && !WineMainList.isEmpty() && wineRow >= 0 && wineRow < wineCount;
+    const int bottleRow = cardLayout() ? Grid_BottleList->currentIndex().row() : BottleMainList.recNo();
+    const int bottleCount = cardLayout() ? bottleCards.cardCount() : BottleMainList.recordCount();
+    const bool bottleChosen = open && BottleMainList.isOpen() && !BottleMainList.isEmpty() && bottleRow >= 0 && bottleRow < bottleCount;
+    setCommandEnabled(Btn_Add_Wine, open);
+    setCommandEnabled(Btn_Edit_Wine, wineChosen);
+    setCommandEnabled(Btn_Delete_Wine, wineChosen);
+    setCommandEnabled(Btn_Add_Bottle, wineChosen);
+    setCommandEnabled(Btn_Edit_Bottle, bottleChosen);
+    setCommandEnabled(Btn_Delete_Bottle, bottleChosen);
+
+    Btn_WineAlarm->setVisible(HasWineAlarm(m_dossier));
+}
+
+void TMainForm::showList(int kind)
+{
+    if (m_dossier < 0)
+        return;
+    const auto choice = speciallists::show(speciallists::Kind(kind), m_data.ADOConnection1, m_dossier, m_currency, this,
+                                           QDate::currentDate().year());
+    if (!choice)
+        return;
+    if (choice->bottle >= 0) {
+        SelectWineAndBottle(choice->wine, choice->bottle);
+        return;
+    }
+    ClearFilters();
+    if (cardLayout())
+        selectWineRow(wineCards.rowOf(choice->wine));
+    WineMainList.locate(QStringLiteral("Id"), choice->wine);
+}
+
+void TMainForm::onWineRowChanged()
+{
+    if (!m_notify)
+        return;
+    m_data.setCurrentWine(currentWine());
+    if (!cardLayout() && WineMainList.recNo() >= 0 && Grid_Wine->currentIndex().row() != WineMainList.recNo())
+        Grid_Wine->selectRow(WineMainList.recNo());
+    RefreshBottleList(-1);
+    UpdateCommands();
+}
+
+void TMainForm::onWineCardClicked(const QModelIndex &index)
+{
+    const qint64 id = wineCards.idAt(index.row());
+    if (id >= 0 && id != currentWine())
+        WineMainList.locate(QStringLiteral("Id"), id);
+    UpdateCommands();
+}
+
+void TMainForm::onBottleCardClicked(const QModelIndex &index)
+{
+    const qint64 id = bottleCards.idAt(index.row());
+    if (id >= 0)
+        BottleMainList.locate(QStringLiteral("Id"), id);
+    UpdateCommands();
+}
+
+void TMainForm::tick()
+{
+    m_blink = !m_blink;
+    QString now = QTime::currentTime().toString(QStringLiteral("hh:mm:ss")).left(5);
+    if (m_blink)
+        now[2] = u' ';
+    DigitalTime->setText(now);
+    Btn_WineAlarm->setStyleSheet(m_blink ? QStringLiteral("background:#c0392b; color:white; font-weight:bold;")
+                                         : QStringLiteral("background:#f6d5d0; color:#7a1f35; font-weight:bold;"));
+}
+
+// --- Window ---------------------------------------------------------------
+
+void TMainForm::placeWindow()
+{
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    const AppSettings &s = m_settings;
+    if (s.width >= 0 && s.left + s.width <= area.right() + 1 && s.top + s.height <= area.bottom() + 1) {
+        resize(s.width, s.height);
+        move(s.left, s.top);
+    } else {
+        resize(std::min(800, area.width()), std::min(600, area.height()));
+        move(area.center() - rect().center());
+    }
+    QPoint p = pos();
+    if (p.x() < area.left())
+        p.setX(std::max(0, area.left() + (area.width() - width()) / 2));
+    if (p.y() < area.top())
+        p.setY(std::max(0, area.top() + (area.height() - height()) / 2));
+    move(p);
+    if (s.state == u"wsMaximized")
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    placeWindow();
+    openFirstDossier();
+    Clock->start();
+    Timer2->start();
+    tick();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && (watched == Grid_WineList->viewport() || watched == Grid_BottleList->viewport()))
+        updateFillers();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::rememberGeometry()
@@ -69,6 +964,6 @@ void TMainForm::rememberGeometry()
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     rememberGeometry();
-    m_settings.write(m_settingsPath, m_dossier);
+    m_settings.write(m_folders.settingsFile(), m_dossier);
     event->accept();
 }

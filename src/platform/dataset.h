@@ -72,6 +72,8 @@ public:
     void setValue(const QString &field, const QVariant &value);
     // Value of a field in any row, without moving.
     QVariant valueAt(int row, const QString &field) const;
+    // Every row of the last open (the hidden row key included when editable).
+    const ResultSet &rows() const { return m_rs; }
 
     // Editing
     State state() const { return m_state; }
