@@ -48,14 +48,22 @@ QFont scaled(const QFont &base, qreal factor, QFont::Weight weight = QFont::Norm
     return font;
 }
 
+// Widths rounded up: elidedText measures in fractions, and a label measured
+// a fraction short would lose its last letter.
+int textWidth(const QFont &font, const QString &text)
+{
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text))) + 1;
+}
+
 struct Fonts {
-    QFont normal, placeholder, small, title, big, label;
+    QFont normal, placeholder, small, title, big, large, label;
     explicit Fonts(const QFont &base)
         : normal(base)
         , placeholder(scaled(base, 1.0, QFont::Normal, true))
         , small(scaled(base, 0.85))
         , title(scaled(base, 1.45, QFont::DemiBold))
         , big(scaled(base, 2.0, QFont::Bold))
+        , large(scaled(base, 1.75, QFont::Bold))
         , label(scaled(base, 0.92))
     {
     }
@@ -98,7 +106,7 @@ qreal pixelRatio(const QPainter *painter)
 }
 
 // Both fields must hold numbers for the wine to have a swatch.
-bool number(const QVariant &value, qint64 &out)
+bool asNumber(const QVariant &value, qint64 &out)
 {
     if (!value.isValid() || value.isNull())
         return false;
@@ -129,7 +137,7 @@ QImage cached(const QString &key, const std::function<QImage()> &make)
 QImage swatch(const QVariant &background, const QVariant &intensity, int pixels)
 {
     qint64 stored = 0, strength = 0;
-    if (!number(background, stored) || !number(intensity, strength))
+    if (!asNumber(background, stored) || !asNumber(intensity, strength))
         return {};
     const QString key = QStringLiteral("glass/%1/%2/%3").arg(stored).arg(strength).arg(pixels);
     return cached(key, [&] { return tintPicture(glassPicture(pixels), colorFromStored(stored), int(strength)); });
@@ -215,13 +223,23 @@ void drawTwoLines(QPainter *p, const QRect &rect, const QString &text, int rowHe
              color);
 }
 
+QRectF cardSheet(const QRect &rowRect, const Metrics &m)
+{
+    return QRectF(rowRect).adjusted(2 * m.margin + 0.5, m.margin + 0.5, -2 * m.margin - 0.5, -m.margin - 1.5);
+}
+
+// Inside the card's padding; also for hit tests made without painting.
+QRect cardInner(const QRect &rowRect, const Metrics &m)
+{
+    return cardSheet(rowRect, m).toRect().adjusted(m.pad + qRound(m.line * 0.3), m.pad, -m.pad, -m.pad);
+}
+
 // The card: a rounded sheet with a soft shadow on the pane's background;
 // returns the area inside its padding.
 QRect drawCard(QPainter *p, const QStyleOptionViewItem &option, const Metrics &m, const Colors &c)
 {
     p->fillRect(option.rect, c.background);
-    const QRectF sheet = QRectF(option.rect).adjusted(2 * m.margin + 0.5, m.margin + 0.5, -2 * m.margin - 0.5,
-                                                      -m.margin - 1.5);
+    const QRectF sheet = cardSheet(option.rect, m);
     p->setRenderHint(QPainter::Antialiasing);
     p->setPen(Qt::NoPen);
     for (int i = 3; i >= 1; --i) {
@@ -243,7 +261,7 @@ QRect drawCard(QPainter *p, const QStyleOptionViewItem &option, const Metrics &m
         p->fillRect(QRectF(sheet.left(), sheet.top(), std::max(3.0, m.line * 0.25), sheet.height()), c.accent);
         p->restore();
     }
-    return sheet.toRect().adjusted(m.pad + qRound(m.line * 0.3), m.pad, -m.pad, -m.pad);
+    return cardInner(option.rect, m);
 }
 
 QPainterPath starPath(const QPointF &center, qreal radius)
@@ -395,7 +413,7 @@ void drawPair(QPainter *p, const QRect &rect, int labelWidth, const QString &lab
               const Fonts &f, const Colors &c)
 {
     drawText(p, QRect(rect.left(), rect.top(), labelWidth, rect.height()), label, f.label, c.secondary);
-    const int colon = QFontMetrics(f.label).horizontalAdvance(QStringLiteral(" : "));
+    const int colon = textWidth(f.label, QStringLiteral(" : "));
     drawText(p, QRect(rect.left() + labelWidth, rect.top(), colon, rect.height()), QStringLiteral(" : "), f.label,
              c.secondary);
     drawText(p, QRect(rect.left() + labelWidth + colon, rect.top(), rect.width() - labelWidth - colon, rect.height()),
@@ -404,34 +422,40 @@ void drawPair(QPainter *p, const QRect &rect, int labelWidth, const QString &lab
 
 int pairWidth(const QStringList &labels, const QString &widestValue, const Fonts &f, int *labelWidth = nullptr)
 {
-    const QFontMetrics fm(f.label);
     int widest = 0;
     for (const QString &label : labels)
-        widest = std::max(widest, fm.horizontalAdvance(label));
-    widest += 2; // elidedText measures in fractions: keep whole labels whole
+        widest = std::max(widest, textWidth(f.label, label));
     if (labelWidth)
         *labelWidth = widest;
-    return widest + fm.horizontalAdvance(QStringLiteral(" : ")) + QFontMetrics(f.normal).horizontalAdvance(widestValue);
+    return widest + textWidth(f.label, QStringLiteral(" : ")) + textWidth(f.normal, widestValue);
 }
 
-// Splits width among columns that each need a given width: the spare room
-// goes by the weights, a shortage shrinks every column alike.
-std::vector<int> columnWidths(int width, const std::vector<int> &needed, const std::vector<qreal> &weights)
+struct Column {
+    int needed;  // to show a typical value whole
+    int minimum; // below this, labels would be cut
+    qreal weight; // share of the spare room
+};
+
+// Spare room goes by the weights; a shortage is first taken from what each
+// column has above its minimum, so values elide and labels stay whole.
+std::vector<int> columnWidths(int width, const std::vector<Column> &columns)
 {
-    int total = 0;
-    for (int n : needed)
-        total += n;
-    std::vector<int> widths(needed.size());
-    if (total <= 0)
-        return widths;
-    if (total >= width) {
-        for (size_t i = 0; i < needed.size(); ++i)
-            widths[i] = int(qint64(needed[i]) * std::max(width, 0) / total);
-        return widths;
+    width = std::max(width, 0);
+    int needed = 0, minimum = 0;
+    for (const Column &c : columns) {
+        needed += c.needed;
+        minimum += c.minimum;
     }
-    const int spare = width - total;
-    for (size_t i = 0; i < needed.size(); ++i)
-        widths[i] = needed[i] + int(spare * weights[i]);
+    std::vector<int> widths;
+    for (const Column &c : columns) {
+        if (needed <= width)
+            widths.push_back(c.needed + int((width - needed) * c.weight));
+        else if (minimum <= width)
+            widths.push_back(c.minimum
+                             + int(qint64(c.needed - c.minimum) * (width - minimum) / std::max(1, needed - minimum)));
+        else
+            widths.push_back(int(qint64(c.minimum) * width / std::max(1, minimum)));
+    }
     return widths;
 }
 
@@ -439,6 +463,7 @@ struct WineLayout {
     QRect inner, thumbnail, stock, title, glass;
     int firstRow = 0;
     int columns[3][2] = {}; // x and width of the three detail columns
+    int minimumWidth = 0;   // of inner, before labels would be cut
 };
 
 int wineTitleHeight(const Fonts &f, const Metrics &m)
@@ -452,7 +477,7 @@ WineLayout wineLayout(const QRect &inner, const Metrics &m, const Fonts &f)
     l.inner = inner;
     const int thumb = std::min(inner.height(), qRound(m.line * 4.6));
     l.thumbnail = QRect(inner.left(), inner.top() + (inner.height() - thumb) / 2, thumb, thumb);
-    const int stockWidth = std::max(qRound(m.line * 5.5), QFontMetrics(f.big).horizontalAdvance(QStringLiteral("8888")));
+    const int stockWidth = std::max(qRound(m.line * 5.5), textWidth(f.big, QStringLiteral("8888")));
     l.stock = QRect(inner.right() - stockWidth + 1, inner.top(), stockWidth, inner.height());
 
     const int left = l.thumbnail.right() + 1 + m.gap;
@@ -467,11 +492,16 @@ WineLayout wineLayout(const QRect &inner, const Metrics &m, const Fonts &f)
 
     // Identity, then where it comes from, then who makes it and with what to
     // serve it; the last column is the widest as the food runs long.
-    const QFontMetrics fm(f.normal);
-    const std::vector<int> needed{fm.horizontalAdvance(QStringLiteral("(Vin de garde - Rouge)")),
-                                  fm.horizontalAdvance(QStringLiteral("Cabernet sauvignon")),
-                                  fm.horizontalAdvance(QStringLiteral("pas d'accord mets-vins"))};
-    const auto widths = columnWidths(right - left - 2 * m.gap, needed, {0.3, 0.3, 0.4});
+    const int temperatures = std::max(textWidth(f.label, QStringLiteral("Cave")), textWidth(f.label, QStringLiteral("Conso")))
+        + textWidth(f.label, QStringLiteral(" : ")) + textWidth(f.normal, QStringLiteral("88°"));
+    const int few = textWidth(f.normal, QStringLiteral("Bord…"));
+    const std::vector<Column> columns{{textWidth(f.normal, QStringLiteral("(Vin de garde - Rouge)")), temperatures, 0.3},
+                                      {textWidth(f.normal, QStringLiteral("Cabernet sauvignon")), few, 0.3},
+                                      {textWidth(f.placeholder, QStringLiteral("pas d'accord mets-vins")), few, 0.4}};
+    const auto widths = columnWidths(right - left - 2 * m.gap, columns);
+    l.minimumWidth = inner.width() - (right - left) + 2 * m.gap;
+    for (const Column &c : columns)
+        l.minimumWidth += c.minimum;
     int x = left;
     for (int i = 0; i < 3; ++i) {
         l.columns[i][0] = x;
@@ -487,6 +517,7 @@ struct BottleLayout {
     // when the pane is too narrow for that: years and prices on two lines,
     // then the purchase on a third line under both.
     bool stacked = false;
+    int minimumWidth = 0; // of inner, stacked, before labels would be cut
     int rowHeight = 0;
     int firstRow = 0;
     int columns[3][2] = {};
@@ -500,33 +531,42 @@ BottleLayout bottleLayout(const QRect &inner, const Metrics &m, const Fonts &f)
     const int midY = inner.top() + inner.height() / 2;
     const int glass = std::min(inner.height(), qRound(m.row * 2.0));
     l.glass = QRect(inner.left() - qRound(glass * 0.15), midY - glass / 2, glass, glass);
-    const QFontMetrics big(f.big);
-    const int vintageWidth = big.horizontalAdvance(QStringLiteral("8888"));
-    l.vintage = QRect(l.glass.right() + 1 + m.pad / 2, midY - big.height() / 2, vintageWidth, big.height());
+    const int large = QFontMetrics(f.large).height();
+    l.vintage = QRect(l.glass.right() + 1 + m.pad / 2, midY - large / 2, textWidth(f.large, QStringLiteral("8888")), large);
     const int icon = qRound(m.row * 1.1);
     l.status = QRect(l.vintage.right() + 1 + m.pad / 2, midY - icon / 2, icon, icon);
 
-    const QFontMetrics small(f.small);
-    const int quantityWidth = big.horizontalAdvance(QStringLiteral("888")) + m.pad / 2
-        + small.horizontalAdvance(QStringLiteral("Bouteilles"));
+    const int quantityWidth = textWidth(f.large, QStringLiteral("888")) + m.pad / 2
+        + textWidth(f.small, QStringLiteral("Bouteilles"));
     l.quantity = QRect(inner.right() - quantityWidth + 1, inner.top(), quantityWidth, inner.height());
     const int pin = qRound(m.row * 1.35);
     l.pin = QRect(l.quantity.left() - m.gap - pin, midY - pin / 2, pin, pin);
 
-    const int left = l.status.right() + 1 + m.gap;
+    int left = l.status.right() + 1 + m.gap;
     const int right = l.pin.left() - m.gap;
     const int years = pairWidth({QStringLiteral("A Boire"), QStringLiteral("Apogée")}, QStringLiteral("2010 - 2015"), f,
                                 &l.yearsLabel);
     const int prices = pairWidth({QStringLiteral("Prix d'achat"), QStringLiteral("Valeur estimée")},
                                  QStringLiteral("88888.88 €"), f, &l.pricesLabel);
-    const int purchase = QFontMetrics(f.normal).horizontalAdvance(QStringLiteral("Cave de Bourgogne"));
+    const int purchase = textWidth(f.normal, QStringLiteral("Cave de Bourgogne"));
+    // Stacked, the status becomes a badge on the glass, to leave the years
+    // and prices their whole width; narrower still, the view scrolls.
+    const int badge = qRound(m.row * 0.95);
+    const QRect badgeRect(l.glass.right() - badge * 2 / 3, l.glass.bottom() - badge + 1, badge, badge);
+    const int stackedVintage = std::max(l.glass.right(), badgeRect.right()) + 1 + m.pad / 2;
+    const int stackedLeft = stackedVintage + l.vintage.width() + m.gap;
+    l.minimumWidth = inner.width() - (right - stackedLeft) + m.gap + years + prices;
     l.stacked = years + purchase + prices + 2 * m.gap > right - left;
     std::vector<int> widths;
     if (l.stacked) {
-        widths = columnWidths(right - left - m.gap, {years, prices}, {0.5, 0.5});
+        l.status = badgeRect;
+        l.vintage.moveLeft(stackedVintage);
+        left = stackedLeft;
+        widths = columnWidths(right - left - m.gap, {{years, years, 0.5}, {prices, prices, 0.5}});
         l.rowHeight = std::min(m.line, inner.height() / 3);
     } else {
-        widths = columnWidths(right - left - 2 * m.gap, {years, purchase, prices}, {0.25, 0.45, 0.3});
+        const int few = textWidth(f.normal, QStringLiteral("Cave…"));
+        widths = columnWidths(right - left - 2 * m.gap, {{years, years, 0.25}, {purchase, few, 0.45}, {prices, prices, 0.3}});
         l.rowHeight = m.row;
     }
     int x = left;
@@ -539,13 +579,6 @@ BottleLayout bottleLayout(const QRect &inner, const Metrics &m, const Fonts &f)
     return l;
 }
 
-QRect cardInner(const QRect &rowRect, const Metrics &m)
-{
-    // Same arithmetic as drawCard, for hit tests made without painting.
-    const QRectF sheet = QRectF(rowRect).adjusted(2 * m.margin + 0.5, m.margin + 0.5, -2 * m.margin - 0.5,
-                                                  -m.margin - 1.5);
-    return sheet.toRect().adjusted(m.pad + qRound(m.line * 0.3), m.pad, -m.pad, -m.pad);
-}
 
 } // namespace
 
@@ -590,7 +623,7 @@ void WineCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 
     const QRect strength = cell(0, 1);
     const QString alcohol = degrees(card->alcohol, 1);
-    const int alcoholWidth = QFontMetrics(f.normal).horizontalAdvance(QStringLiteral("88.8° "));
+    const int alcoholWidth = textWidth(f.normal, QStringLiteral("88.8° "));
     if (alcohol.isEmpty())
         drawText(painter, strength, QStringLiteral("°"), f.placeholder, c.placeholder);
     else
@@ -600,15 +633,13 @@ void WineCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         drawStars(painter, QPointF(strength.left() + alcoholWidth, strength.center().y() + 0.5), star,
                   std::clamp(card->rate, 0, 5), c);
 
-    const QFontMetrics label(f.label);
-    const int labelWidth = std::max(label.horizontalAdvance(QStringLiteral("Cave")),
-                                    label.horizontalAdvance(QStringLiteral("Conso")));
+    const int labelWidth = std::max(textWidth(f.label, QStringLiteral("Cave")), textWidth(f.label, QStringLiteral("Conso")));
     const auto temperature = [&](int row, const QString &name, const QVariant &value) {
         const QString text = degrees(value, 0);
         const QRect r = cell(0, row);
         drawPair(painter, r, labelWidth, name, text, f, c);
         if (text.isEmpty())
-            drawText(painter, r.adjusted(labelWidth + label.horizontalAdvance(QStringLiteral(" : ")), 0, 0, 0),
+            drawText(painter, r.adjusted(labelWidth + textWidth(f.label, QStringLiteral(" : ")), 0, 0, 0),
                      QStringLiteral("°"), f.placeholder, c.placeholder);
     };
     temperature(2, QStringLiteral("Cave"), card->cellarTemperature);
@@ -644,7 +675,10 @@ QSize WineCardDelegate::sizeHint(const QStyleOptionViewItem &option, const QMode
     const Metrics m(option.font);
     const Fonts f(option.font);
     const int height = 2 * m.margin + 1 + 2 * m.pad + wineTitleHeight(f, m) + m.pad / 2 + 4 * m.row;
-    return QSize(m.line * 30, height);
+    // Narrower than this the view scrolls sideways rather than cut labels.
+    const QRect probe(0, 0, 4000, height);
+    const QRect inner = cardInner(probe, m);
+    return QSize(wineLayout(inner, m, f).minimumWidth + probe.width() - inner.width(), height);
 }
 
 void BottleCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -664,9 +698,17 @@ void BottleCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     if (card->status > 0)
         drawPicture(painter, l.glass,
                     swatch(card->background, card->intensity, qRound(l.glass.height() * pixelRatio(painter))));
-    drawText(painter, l.vintage, wholeNumber(card->vintage), f.big, c.title);
-    if (card->status >= 1 && card->status <= 3)
+    drawText(painter, l.vintage, wholeNumber(card->vintage), f.large, c.title);
+    if (card->status >= 1 && card->status <= 3) {
+        if (l.stacked) {
+            // A ring of the card's colour sets the badge off the glass.
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(option.state & QStyle::State_Selected ? c.selectedFill : c.card);
+            const qreal ring = std::max(1.5, m.line * 0.12);
+            painter->drawEllipse(QRectF(l.status).adjusted(-ring, -ring, ring, ring));
+        }
         drawStatusIcon(painter, l.status, card->status);
+    }
 
     const auto cell = [&](int column, int row) {
         return QRect(l.columns[column][0], l.firstRow + row * l.rowHeight, l.columns[column][1], l.rowHeight);
@@ -683,7 +725,7 @@ void BottleCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         line.setRight(l.columns[1][0] + l.columns[1][1] - 1);
         drawText(painter, line, date, f.normal, c.text);
         if (!date.isEmpty())
-            line.setLeft(line.left() + QFontMetrics(f.normal).horizontalAdvance(date + QStringLiteral("  ")));
+            line.setLeft(line.left() + textWidth(f.normal, date + QStringLiteral("  ")));
         drawText(painter, line, card->supplier, f.normal, c.secondary);
     } else {
         drawText(painter, cell(1, 0), date, f.normal, c.text);
@@ -694,10 +736,10 @@ void BottleCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     // Quantity in large type, its two words stacked beside it.
     drawDivider(painter, l.quantity.left() - m.gap / 2, l.inner, c);
-    const QFontMetrics big(f.big), small(f.small);
-    const int numberWidth = big.horizontalAdvance(QStringLiteral("888"));
-    const QRect number(l.quantity.left(), l.quantity.center().y() - big.height() / 2, numberWidth, big.height());
-    drawText(painter, number, QString::number(card->quantity), f.big, c.text, Qt::AlignRight | Qt::AlignVCenter);
+    const QFontMetrics large(f.large), small(f.small);
+    const QRect number(l.quantity.left(), l.quantity.center().y() - large.height() / 2,
+                       textWidth(f.large, QStringLiteral("888")), large.height());
+    drawText(painter, number, QString::number(card->quantity), f.large, c.text, Qt::AlignRight | Qt::AlignVCenter);
     const int wordsLeft = number.right() + 1 + m.pad / 2;
     const QRect words(wordsLeft, l.quantity.center().y() - small.height(), l.quantity.right() - wordsLeft + 1,
                       small.height());
@@ -711,8 +753,11 @@ QSize BottleCardDelegate::sizeHint(const QStyleOptionViewItem &option, const QMo
     const Metrics m(option.font);
     const Fonts f(option.font);
     // Room for the three lines of the stacked layout.
-    const int content = std::max({3 * m.line, 2 * m.row, QFontMetrics(f.big).height()});
-    return QSize(m.line * 30, 2 * m.margin + 1 + 2 * m.pad + content);
+    const int content = std::max({3 * m.line, 2 * m.row, QFontMetrics(f.large).height()});
+    const int height = 2 * m.margin + 1 + 2 * m.pad + content;
+    const QRect probe(0, 0, 4000, height);
+    const QRect inner = cardInner(probe, m);
+    return QSize(bottleLayout(inner, m, f).minimumWidth + probe.width() - inner.width(), height);
 }
 
 QRect BottleCardDelegate::locationIconRect(const QStyleOptionViewItem &option) const
