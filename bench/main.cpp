@@ -1,5 +1,8 @@
 // tonnel-bench: the synthetic cellar generator and the speed measurements.
 #include "generate.h"
+#include "measure.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +13,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: tonnel-bench generate --data DIR --wines N --lines M [--pictures P] [--seed S]\n");
+    std::fprintf(stderr, "usage: tonnel-bench generate --data DIR --wines N --lines M [--pictures P] [--seed S]\n"
+                         "       tonnel-bench run --data DIR [NAME...]   (open_dossier, refresh_card, scroll)\n");
     return 2;
 }
 
@@ -18,7 +22,10 @@ int usage()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
+    // Measurements paint real windows, offscreen when there is no display.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     const QStringList args = application.arguments().mid(1);
     if (args.isEmpty())
         return usage();
@@ -49,6 +56,15 @@ int main(int argc, char *argv[])
                     dossier, o.wines, counts.bottleLines, counts.bottles, counts.movements, counts.pictures,
                     timer.elapsed());
         return 0;
+    }
+    if (args[0] == u"run") {
+        const QString data = option(QStringLiteral("--data"), {});
+        if (data.isEmpty())
+            return usage();
+        QStringList names = args.mid(1);
+        const qsizetype at = names.indexOf(QStringLiteral("--data"));
+        names.remove(at, 2);
+        return bench::run(data, names);
     }
     return usage();
 }

@@ -13,7 +13,7 @@ QString moneyText(double amount)
 QString currencySymbol(const QString &localeSymbol)
 {
     const QString upper = localeSymbol.toUpper();
-    if (upper == u"FF" || upper == u"FR" || upper == u"F")
+    if (upper.isEmpty() || upper == u"FF" || upper == u"FR" || upper == u"F")
         return QStringLiteral("€");
     return localeSymbol;
 }

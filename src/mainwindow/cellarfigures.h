@@ -8,7 +8,7 @@ namespace figures {
 // 1234.5 -> "1234.50": two decimals, a point, no thousands separator.
 QString moneyText(double amount);
 // The currency symbol shown after amounts: the locale's, "€" for the old
-// French franc symbols ("FF", "FR", "F").
+// French franc symbols ("FF", "FR", "F") and when the locale has none.
 QString currencySymbol(const QString &localeSymbol);
 // "#######0.00 " + symbol; empty for an empty value.
 QString money(const QVariant &amount, const QString &symbol);

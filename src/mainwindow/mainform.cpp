@@ -65,11 +65,6 @@ QVariant integerOrEmpty(const QVariant &v)
     return v.isNull() ? QVariant() : QVariant(qint64(v.toDouble()));
 }
 
-QVariant degrees(const QVariant &v)
-{
-    return v.isNull() ? QVariant() : QVariant(QStringLiteral("%1 °").arg(qRound(v.toDouble())));
-}
-
 } // namespace
 
 TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const app::Folders &folders, QWidget *parent)
@@ -353,6 +348,8 @@ QWidget *TMainForm::buildWinePane()
     Grid_WineList->setFocusPolicy(Qt::NoFocus);
     Grid_WineList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     Grid_WineList->viewport()->installEventFilter(this);
+    Grid_WineList->viewport()->setBackgroundRole(QPalette::Window);
+    Grid_WineList->setMouseTracking(true);
     connect(Grid_WineList, &QListView::clicked, this, &TMainForm::onWineCardClicked);
 
     Grid_Wine = new QTableView(m_wineStack);
@@ -425,6 +422,8 @@ QWidget *TMainForm::buildBottlePane()
     Grid_BottleList->setFocusPolicy(Qt::NoFocus);
     Grid_BottleList->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     Grid_BottleList->viewport()->installEventFilter(this);
+    Grid_BottleList->viewport()->setBackgroundRole(QPalette::Window);
+    Grid_BottleList->setMouseTracking(true);
     connect(Grid_BottleList, &QListView::clicked, this, &TMainForm::onBottleCardClicked);
 
     Grid_Bottle = new QTableView(m_bottleStack);
@@ -668,15 +667,16 @@ void TMainForm::selectBottleRow(int row)
 // Filler rows make the card panes look like a full sheet.
 void TMainForm::updateFillers()
 {
-    const auto fill = [](QListView *view, auto &model) {
+    // Bottle lines show no row at all when there is none.
+    const auto fill = [](QListView *view, auto &model, bool whenEmpty) {
         const int height = view->sizeHintForRow(0) > 0 ? view->sizeHintForRow(0) : 1;
-        model.setFillers(view->viewport()->height() / height - model.cardCount() + 1);
+        model.setFillers(whenEmpty || model.cardCount() ? view->viewport()->height() / height - model.cardCount() + 1 : 0);
     };
     const int wineRow = Grid_WineList->currentIndex().row();
-    fill(Grid_WineList, wineCards);
+    fill(Grid_WineList, wineCards, true);
     selectWineRow(wineRow);
     const int bottleRow = Grid_BottleList->currentIndex().row();
-    fill(Grid_BottleList, bottleCards);
+    fill(Grid_BottleList, bottleCards, false);
     selectBottleRow(bottleRow);
 }
 

@@ -76,7 +76,7 @@ TEST_F(StartupTest, FirstStartLaysOutTheUserFoldersThenASecondStartCopiesNothing
         TMainForm *main = startup.mainWindow();
         ASSERT_NE(main, nullptr);
         EXPECT_TRUE(main->isVisible());
-        EXPECT_EQ(main->windowTitle(), QStringLiteral("Korvane Tonnel à vin"));
+        EXPECT_EQ(main->windowTitle(), QStringLiteral("Korvane Tonnel à vin 1.93 - Ma cave"));
         EXPECT_FALSE(QFile::exists(startup.folders().settingsFile()));
         startup.data()->ADOConnection1.exec(QStringLiteral("INSERT INTO PROFILES (LoginName) VALUES ('Témoin')"));
         main->resize(700, 500);

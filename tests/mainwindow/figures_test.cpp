@@ -35,7 +35,7 @@ TEST(Figures, TextsOfTheHeadingsAndAmounts)
     EXPECT_EQ(moneyText(0), QStringLiteral("0.00"));
     EXPECT_EQ(money(12.3, QStringLiteral("€")), QStringLiteral("12.30 €"));
     EXPECT_EQ(money(QVariant(), QStringLiteral("€")), QString());
-    for (const char *franc : {"F", "FF", "fr"})
+    for (const char *franc : {"F", "FF", "fr", ""})
         EXPECT_EQ(currencySymbol(QLatin1String(franc)), QStringLiteral("€"));
     EXPECT_EQ(currencySymbol(QStringLiteral("$")), QStringLiteral("$"));
     EXPECT_EQ(wineHeading(1, 1), QStringLiteral("  LIVRE DE CAVE (1 alcool - 1 bouteille)"));

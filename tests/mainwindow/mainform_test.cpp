@@ -70,7 +70,8 @@ TEST_F(MainFormTest, NoDossierWhenTheFirstHasAPassword)
     db().exec(QStringLiteral("UPDATE PROFILES SET LoginPassword='secret' WHERE ID=1"));
     show();
     EXPECT_EQ(m_form->currentDossier(), -1);
-    EXPECT_EQ(m_form->wineCards.rowCount(), 0);
+    EXPECT_EQ(m_form->wineCards.cardCount(), 0);
+    EXPECT_EQ(m_form->bottleCards.rowCount(), 0);
     EXPECT_EQ(m_form->Lab_Wine->text(), QStringLiteral("  LIVRE DE CAVE "));
     EXPECT_EQ(m_form->Lab_Bottle->text(), QStringLiteral("  DETAIL "));
     EXPECT_TRUE(m_form->Lab_Wine_Value->text().isEmpty());
