@@ -11,6 +11,7 @@
 #include "shell/datasetmodel.h"
 #include "storage/datamodule.h"
 
+#include <optional>
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -58,6 +59,13 @@ QToolButton *barButton(const char *name, const QString &caption, QWidget *parent
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     b->setMinimumHeight(44);
     return b;
+}
+
+// A label whose text is set again unchanged still relays out its window.
+void setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
 }
 
 QVariant integerOrEmpty(const QVariant &v)
@@ -116,6 +124,11 @@ TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const app::Folde
         if (!Btn_WineAlarm->isHidden() && m_settings.alarm)
             showList(int(speciallists::Kind::Alarm));
     });
+
+    for (QLabel *heading : {Lab_Wine, Lab_Bottle})
+        heading->setStyleSheet(QStringLiteral("font-weight: bold; color: #7a1f35;"));
+    for (QLabel *value : {Lab_Wine_Value, Lab_Bottle_Value})
+        value->setStyleSheet(QStringLiteral("color: #6b5a50; padding-left: 12px;"));
 
     setTitle({});
     m_settings.firstLaunch = false;
@@ -287,6 +300,10 @@ QWidget *TMainForm::buildLeftBar()
     Btn_WineAlarm->setToolTip(QStringLiteral("Alarme agenda"));
     Btn_WineAlarm->setText(QStringLiteral("⚠ Alerte stock"));
     Btn_WineAlarm->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont alarmFont = Btn_WineAlarm->font();
+    alarmFont.setBold(true);
+    Btn_WineAlarm->setFont(alarmFont);
+    Btn_WineAlarm->setAutoRaise(false);
     Btn_WineAlarm->hide();
     connect(Btn_WineAlarm, &QToolButton::clicked, this, [this] { showList(int(speciallists::Kind::Alarm)); });
     layout->addWidget(Btn_WineAlarm);
@@ -523,33 +540,19 @@ void TMainForm::setTitle(const QString &dossier)
 
 void TMainForm::RefreshWineList(qint64 wine, bool reloadThumbnails, bool refreshBottles, bool rebuild)
 {
-    const BusyCursor busy;
+    std::optional<BusyCursor> busy;
+    if (rebuild)
+        busy.emplace();
     m_notify = false;
-    if (rebuild) {
-        WineMainList.close();
-        WineMainList.setFilterLine(QStringLiteral("WHERE WINE.Id_File=") + QString::number(m_dossier));
-        WineMainList.replaceClauseLine(QStringLiteral("ORDER BY"),
-                                       QStringLiteral("ORDER BY ")
-                                           + sortfiles::readSortOrder(sortfiles::find(m_folders.userData, sortfiles::kWineFile),
-                                                                      QStringLiteral("WINE.Id")));
-        try {
-            WineMainList.open();
-        } catch (const DbError &e) {
-            prompt::error(e.message());
-        }
-        m_wineGrid->reload();
-    }
-    if (cardLayout()) {
-        setEnabled(false);
-        try {
-            if (rebuild)
-                rebuildWineCards(wine, reloadThumbnails);
-            else
-                refreshOneWineCard(wine, reloadThumbnails);
-        } catch (const DbError &e) {
-            prompt::error(e.message());
-        }
-        setEnabled(true);
+    // The refresh runs without handing events back, so nothing can be
+    // clicked meanwhile: the window need not be disabled.
+    try {
+        if (rebuild)
+            rebuildWineList(wine, reloadThumbnails);
+        else
+            refreshOneWine(wine, reloadThumbnails);
+    } catch (const DbError &e) {
+        prompt::error(e.message());
     }
     ShowWineSummary();
     if (rebuild && wine >= 0)
@@ -562,58 +565,90 @@ void TMainForm::RefreshWineList(qint64 wine, bool reloadThumbnails, bool refresh
         RefreshBottleList(-1);
 }
 
-void TMainForm::rebuildWineCards(qint64 wine, bool reloadThumbnails)
+void TMainForm::rebuildWineList(qint64 wine, bool reloadThumbnails)
 {
-    const ResultSet rows = m_data.ADOConnection1.select(
-        mainlists::refreshWineQuery(wineWhereLine(), WineMainList.sql().at(WineMainList.findClauseLine(QStringLiteral("ORDER BY")))));
-    QHash<qint64, QVariant> stocks;
-    const ResultSet &main = WineMainList.rows();
-    const int idColumn = int(main.names.indexOf(QStringLiteral("Id")));
-    const int quantityColumn = int(main.names.indexOf(QStringLiteral("Quantity")));
-    for (int r = 0; r < main.rowCount(); ++r)
-        stocks.insert(main.at(r, idColumn).toLongLong(), main.at(r, quantityColumn));
-    QHash<qint64, QImage> thumbnails;
-    if (!reloadThumbnails)
-        for (const auto &card : wineCards.cards())
-            thumbnails.insert(card.id, card.thumbnail);
-
-    std::vector<mainlists::WineCard> cards;
-    cards.reserve(size_t(rows.rowCount()));
-    int selected = 0;
+    WineMainList.close();
+    WineMainList.setFilterLine(QStringLiteral("WHERE WINE.Id_File=") + QString::number(m_dossier));
+    WineMainList.replaceClauseLine(QStringLiteral("ORDER BY"),
+                                   QStringLiteral("ORDER BY ")
+                                       + sortfiles::readSortOrder(sortfiles::find(m_folders.userData, sortfiles::kWineFile),
+                                                                  QStringLiteral("WINE.Id")));
+    m_totals.clear();
+    m_viewTotals = {};
+    wineCards.setCards({});
+    WineMainList.open();
+    m_wineGrid->reload();
+    const ResultSet &rows = WineMainList.rows();
     for (int r = 0; r < rows.rowCount(); ++r) {
-        const qint64 id = rows.at(r, 0).toLongLong();
-        cards.push_back(mainlists::wineCard(rows, r, stocks.value(id), reloadThumbnails));
-        if (!reloadThumbnails)
-            cards.back().thumbnail = thumbnails.value(id);
-        if (id == wine)
-            selected = r;
+        const Totals t = totalsOf(rows, r);
+        m_totals.insert(WineMainList.valueAt(r, QStringLiteral("Id")).toLongLong(), t);
+        m_viewTotals += t;
     }
+    if (!cardLayout())
+        return;
+
+    const QHash<qint64, QImage> thumbnails = reloadThumbnails ? loadThumbnails(-1) : m_thumbnails;
+    m_colours = mainlists::colours(m_data.ADOConnection1.select(mainlists::colourList()));
+    std::vector<mainlists::WineCard> cards = mainlists::wineCards(rows, m_colours);
+    int selected = 0;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        cards[i].thumbnail = thumbnails.value(cards[i].id);
+        if (cards[i].id == wine)
+            selected = int(i);
+    }
+    m_thumbnails = thumbnails;
     wineCards.setCards(std::move(cards));
     updateFillers();
-    selectWineRow(wineCards.cardCount() > 0 ? selected : 0);
+    selectWineRow(selected);
 }
 
-// Only the card of one wine is read again, its stock with it.
-void TMainForm::refreshOneWineCard(qint64 wine, bool reloadThumbnails)
+// Only one wine is read again: its card, its stock and its amounts.
+void TMainForm::refreshOneWine(qint64 wine, bool reloadThumbnails)
 {
+    if (wine < 0 || !WineMainList.isOpen())
+        return;
+    QStringList sql = WineMainList.sql();
+    sql[WineMainList.findClauseLine(QStringLiteral("WHERE"))] += QStringLiteral(" AND WINE.Id=") + QString::number(wine);
+    const ResultSet one = m_data.ADOConnection1.select(sql.join(u'\n'));
+    m_viewTotals -= m_totals.value(wine);
+    m_totals.remove(wine);
+    if (one.rowCount() == 0)
+        return;
+    m_totals.insert(wine, totalsOf(one, 0));
+    m_viewTotals += m_totals.value(wine);
+
     const int row = wineCards.rowOf(wine);
-    if (row < 0)
+    if (!cardLayout() || row < 0)
         return;
-    Connection &c = m_data.ADOConnection1;
-    const QString order = WineMainList.sql().at(WineMainList.findClauseLine(QStringLiteral("ORDER BY")));
-    const ResultSet rows = c.select(mainlists::refreshWineQuery(wineWhereLine(), order, wine));
-    if (rows.rowCount() == 0)
-        return;
-    QStringList stockSql = WineMainList.sql();
-    const int where = WineMainList.findClauseLine(QStringLiteral("WHERE"));
-    stockSql[where] += QStringLiteral(" AND WINE.Id=") + QString::number(wine);
-    stockSql.removeAt(WineMainList.findClauseLine(QStringLiteral("ORDER BY")));
-    const ResultSet stock = c.select(stockSql.join(u'\n'));
-    const QVariant quantity = stock.rowCount() ? stock.at(0, int(stock.names.indexOf(QStringLiteral("Quantity")))) : QVariant();
-    mainlists::WineCard card = mainlists::wineCard(rows, 0, quantity, reloadThumbnails);
-    if (!reloadThumbnails)
-        card.thumbnail = wineCards.cards()[size_t(row)].thumbnail;
-    wineCards.replace(row, std::move(card));
+    if (reloadThumbnails) {
+        m_thumbnails.remove(wine);
+        m_thumbnails.insert(loadThumbnails(wine));
+    }
+    mainlists::WineCard card = mainlists::wineCard(one, 0, m_colours);
+    card.thumbnail = m_thumbnails.value(wine);
+    wineCards.replaceQuietly(row, std::move(card));
+    Grid_WineList->update(wineCards.index(row));
+}
+
+TMainForm::Totals TMainForm::totalsOf(const ResultSet &rows, int r)
+{
+    const auto number = [&](const char *name) {
+        const int c = int(rows.names.indexOf(QLatin1String(name)));
+        return c < 0 ? 0.0 : rows.at(r, c).toDouble();
+    };
+    return {number("Quantity"), number("PurchaseTotal"), number("ValueTotal")};
+}
+
+QHash<qint64, QImage> TMainForm::loadThumbnails(qint64 wine)
+{
+    QHash<qint64, QImage> out;
+    const ResultSet rs = m_data.ADOConnection1.select(mainlists::wineThumbnails(m_dossier, wine));
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        const QImage image = QImage::fromData(rs.at(r, 1).toByteArray());
+        if (!image.isNull())
+            out.insert(rs.at(r, 0).toLongLong(), image);
+    }
+    return out;
 }
 
 void TMainForm::RefreshBottleList(qint64 bottle)
@@ -648,7 +683,6 @@ void TMainForm::RefreshBottleList(qint64 bottle)
     if (bottle >= 0)
         BottleMainList.locate(QStringLiteral("Id"), bottle);
     selectBottleRow(cardLayout() ? selected : BottleMainList.recNo());
-    UpdateCommands();
 }
 
 void TMainForm::selectWineRow(int row)
@@ -670,7 +704,7 @@ void TMainForm::updateFillers()
     // Bottle lines show no row at all when there is none.
     const auto fill = [](QListView *view, auto &model, bool whenEmpty) {
         const int height = view->sizeHintForRow(0) > 0 ? view->sizeHintForRow(0) : 1;
-        model.setFillers(whenEmpty || model.cardCount() ? view->viewport()->height() / height - model.cardCount() + 1 : 0);
+        model.setFillers(whenEmpty || model.cardCount() ? view->viewport()->height() / height - model.cardCount() : 0);
     };
     const int wineRow = Grid_WineList->currentIndex().row();
     fill(Grid_WineList, wineCards, true);
@@ -680,22 +714,28 @@ void TMainForm::updateFillers()
     selectBottleRow(bottleRow);
 }
 
+TMainForm::Totals &TMainForm::Totals::operator+=(const Totals &o)
+{
+    quantity += o.quantity;
+    purchase += o.purchase;
+    value += o.value;
+    return *this;
+}
+
+TMainForm::Totals &TMainForm::Totals::operator-=(const Totals &o)
+{
+    quantity -= o.quantity;
+    purchase -= o.purchase;
+    value -= o.value;
+    return *this;
+}
+
+// The view's wines, bottles and amounts, from the totals kept per wine.
 void TMainForm::ShowWineSummary()
 {
-    Lab_Wine->setText(kWineHeading);
-    Lab_Wine_Value->clear();
-    if (m_dossier < 0)
-        return;
-    try {
-        const ResultSet rs = m_data.ADOConnection1.select(mainlists::wineSummary(wineWhereLine()));
-        if (rs.rowCount() == 0)
-            return;
-        const qint64 bottles = rs.at(0, 1).isNull() ? 0 : qint64(rs.at(0, 1).toDouble());
-        Lab_Wine->setText(figures::wineHeading(WineMainList.recordCount(), bottles));
-        Lab_Wine_Value->setText(figures::valueLine(rs.at(0, 2).toDouble(), rs.at(0, 3).toDouble(), m_currency));
-    } catch (const DbError &e) {
-        prompt::error(e.message());
-    }
+    const bool empty = m_dossier < 0 || WineMainList.recordCount() == 0;
+    setTextIfChanged(Lab_Wine, empty ? kWineHeading : figures::wineHeading(WineMainList.recordCount(), qint64(m_viewTotals.quantity)));
+    setTextIfChanged(Lab_Wine_Value, empty ? QString() : figures::valueLine(m_viewTotals.purchase, m_viewTotals.value, m_currency));
 }
 
 void TMainForm::ShowBottleSummary()
@@ -722,12 +762,8 @@ bool TMainForm::HasWineAlarm(qint64 dossier)
     if (dossier < 0)
         return false;
     const BusyCursor busy;
-    Dataset q(m_data.ADOConnection1, QStringLiteral("IsWineAlarm"), mainlists::wineList());
-    q.setFilterLine(QStringLiteral("WHERE WINE.Id_File=") + QString::number(dossier));
-    q.replaceClauseLine(QStringLiteral("HAVING"), mainlists::belowHaving(QStringLiteral("AlarmStock")));
     try {
-        q.open();
-        return !q.isEmpty();
+        return m_data.ADOConnection1.select(mainlists::alarmCheck(dossier)).rowCount() > 0;
     } catch (const DbError &) {
         return false;
     }
@@ -786,6 +822,7 @@ void TMainForm::SelectWineAndBottle(qint64 wine, qint64 bottle)
         selectWineRow(wineCards.rowOf(wine));
     WineMainList.locate(QStringLiteral("Id"), wine);
     RefreshBottleList(bottle);
+    UpdateCommands();
 }
 
 void TMainForm::DeleteWine()
@@ -901,8 +938,11 @@ void TMainForm::tick()
     if (m_blink)
         now[2] = u' ';
     DigitalTime->setText(now);
-    Btn_WineAlarm->setStyleSheet(m_blink ? QStringLiteral("background:#c0392b; color:white; font-weight:bold;")
-                                         : QStringLiteral("background:#f6d5d0; color:#7a1f35; font-weight:bold;"));
+    // A palette change, not a style sheet: this runs every second.
+    QPalette blink = Btn_WineAlarm->palette();
+    blink.setColor(QPalette::Button, m_blink ? QColor(0xc0, 0x39, 0x2b) : QColor(0xf6, 0xd5, 0xd0));
+    blink.setColor(QPalette::ButtonText, m_blink ? QColor(Qt::white) : QColor(0x7a, 0x1f, 0x35));
+    Btn_WineAlarm->setPalette(blink);
 }
 
 // --- Window ---------------------------------------------------------------

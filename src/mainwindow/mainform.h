@@ -85,8 +85,9 @@ private:
     void setTitle(const QString &dossier);
     void placeWindow();
     void openFirstDossier();
-    void rebuildWineCards(qint64 wine, bool reloadThumbnails);
-    void refreshOneWineCard(qint64 wine, bool reloadThumbnails);
+    void rebuildWineList(qint64 wine, bool reloadThumbnails);
+    void refreshOneWine(qint64 wine, bool reloadThumbnails);
+    QHash<qint64, QImage> loadThumbnails(qint64 wine);
     void selectWineRow(int row);
     void selectBottleRow(int row);
     void updateFillers();
@@ -96,6 +97,19 @@ private:
     void showList(int kind);
     void tick();
     void rememberGeometry();
+
+    // Bottles and amounts per wine, kept so that a changed wine updates the
+    // heading of the view without summing the whole cellar again.
+    struct Totals {
+        double quantity = 0, purchase = 0, value = 0;
+        Totals &operator+=(const Totals &o);
+        Totals &operator-=(const Totals &o);
+    };
+    static Totals totalsOf(const ResultSet &rows, int r);
+    QHash<qint64, Totals> m_totals;
+    Totals m_viewTotals;
+    QHash<qint64, QImage> m_thumbnails; // 65 × 65 pictures of the wines that have one
+    mainlists::Colours m_colours;
 
     TDataModule1 &m_data;
     AppSettings &m_settings;

@@ -1,6 +1,9 @@
 #include "mainlists.h"
 #include "cellarfigures.h"
 
+#include <map>
+#include <string_view>
+
 namespace mainlists {
 namespace {
 
@@ -35,18 +38,6 @@ QStringList lines(std::initializer_list<QString> parts)
     return QStringList(parts);
 }
 
-QString column(const ResultSet &rows, int r, const char *name)
-{
-    const int c = int(rows.names.indexOf(QLatin1String(name)));
-    return c < 0 ? QString() : rows.at(r, c).toString();
-}
-
-QVariant value(const ResultSet &rows, int r, const char *name)
-{
-    const int c = int(rows.names.indexOf(QLatin1String(name)));
-    return c < 0 ? QVariant() : rows.at(r, c);
-}
-
 } // namespace
 
 QString wineFrom()
@@ -68,7 +59,10 @@ QStringList wineMainList()
                                    {"WINE.ServeTemperature", "ServeTemperature"}, {"WINE_COUNTRY.Title", "Country"},
                                    {"WINE_REGION.Title", "Region"}, {"WINE_APPELLATION.Title", "Appellation"},
                                    {"WINE.Remark1", "Remark1"}, {"PRODUCER.Title", "Producer"},
-                                   {"Sum(BOTTLE.Quantity)", "Quantity"}});
+                                   {"Sum(BOTTLE.Quantity)", "Quantity"},
+                                   {"WINE.AlarmStock", "AlarmStock"}, {"WINE.Alcohol", "Alcohol"}, {"WINE.Food", "Food"},
+                                   {"Sum(BOTTLE.Quantity*BOTTLE.PurchasePrice)", "PurchaseTotal"},
+                                   {"Sum(BOTTLE.Quantity*BOTTLE.PurchaseValue)", "ValueTotal"}});
     out << wineFrom() << QStringLiteral("WHERE WINE.Id_File=-1")
         << QStringLiteral("GROUP BY WINE.Id, WINE.Code, WINE.Reference, WINE.Title, WINE.Cepage, WINE.Color, WINE.Rate, "
                           "WINE.Classification, WINE.Category, WINE.CellarTemperature, WINE.ServeTemperature, "
@@ -98,21 +92,15 @@ QStringList bottleMainList()
     return out;
 }
 
-QString refreshWineQuery(const QString &whereLine, const QString &orderLine, qint64 wine)
+QString colourList()
 {
-    QString sql = QStringLiteral(
-        "SELECT WINE.Id, WINE.Code, WINE.Title, WINE.Cepage, WINE.Color, WINE.Rate, WINE.Classification, WINE.Category, "
-        "WINE.CellarTemperature, WINE.ServeTemperature, WINE.AlarmStock, WINE_COUNTRY.Title as [Country], "
-        "WINE_REGION.Title as [Region], WINE_APPELLATION.Title as [Appellation], WINE.Remark1, WINE.ImgMini2, "
-        "PRODUCER.Title as [Producer], WINE_COLOR.BackGroundColor, WINE_COLOR.Intensity, WINE.Alcohol, WINE.Food "
-        "FROM ((((WINE LEFT JOIN WINE_COUNTRY ON WINE.Id_Country = WINE_COUNTRY.Id) LEFT JOIN WINE_REGION ON "
-        "WINE.Id_Region = WINE_REGION.Id) LEFT JOIN WINE_APPELLATION ON WINE.Id_Appellation = WINE_APPELLATION.Id) "
-        "LEFT JOIN COMPAGNY AS PRODUCER ON WINE.Id_Producer = PRODUCER.Id) LEFT JOIN WINE_COLOR ON WINE.Color = "
-        "WINE_COLOR.Title\n");
-    sql += whereLine;
-    if (wine >= 0)
-        sql += QStringLiteral(" AND WINE.Id=") + QString::number(wine);
-    return sql + u'\n' + orderLine;
+    return QStringLiteral("SELECT Title, BackGroundColor, Intensity FROM WINE_COLOR");
+}
+
+QString wineThumbnails(qint64 dossier, qint64 wine)
+{
+    QString sql = QStringLiteral("SELECT Id, ImgMini2 FROM WINE WHERE Id_File=%1 AND ImgMini2 IS NOT NULL").arg(dossier);
+    return wine >= 0 ? sql + QStringLiteral(" AND Id=%1").arg(wine) : sql;
 }
 
 QStringList wineList()
@@ -160,6 +148,15 @@ QString belowHaving(const QString &thresholdColumn)
         .arg(thresholdColumn);
 }
 
+QString alarmCheck(qint64 dossier)
+{
+    return QStringLiteral("SELECT WINE.Id FROM WINE LEFT JOIN BOTTLE ON WINE.Id = BOTTLE.Id_Wine\n"
+                          "WHERE WINE.Id_File=%1 AND WINE.AlarmStock IS NOT NULL\n"
+                          "GROUP BY WINE.Id, WINE.AlarmStock\n%2\nLIMIT 1")
+        .arg(dossier)
+        .arg(belowHaving(QStringLiteral("AlarmStock")));
+}
+
 QString wineSummary(const QString &whereLine)
 {
     return lines({QStringLiteral("Select WINE.Id_File, Sum(0) + Sum(BOTTLE.Quantity) as Quantity, "
@@ -178,55 +175,104 @@ QString bottleSummary(const QString &whereLine)
         .join(u'\n');
 }
 
-WineCard wineCard(const ResultSet &rows, int r, const QVariant &stock, bool withThumbnail)
+namespace {
+
+// Columns of a result found once by name, -1 when absent.
+class ColumnIndex
+{
+public:
+    explicit ColumnIndex(const ResultSet &rows)
+        : m_rows(rows)
+    {
+    }
+    QVariant operator()(int r, const char *name)
+    {
+        auto it = m_index.find(name);
+        if (it == m_index.end())
+            it = m_index.emplace(name, int(m_rows.names.indexOf(QLatin1String(name)))).first;
+        return it->second < 0 ? QVariant() : m_rows.at(r, it->second);
+    }
+
+private:
+    const ResultSet &m_rows;
+    std::map<std::string_view, int> m_index;
+};
+
+WineCard makeWineCard(ColumnIndex &v, int r, const Colours &colours)
 {
     WineCard card;
-    card.id = value(rows, r, "Id").toLongLong();
+    card.id = v(r, "Id").toLongLong();
+    const QVariant stock = v(r, "Quantity");
     card.stock = stock.isNull() ? 0 : qint64(stock.toDouble());
-    card.code = column(rows, r, "Code");
-    card.title = column(rows, r, "Title");
-    card.cepage = column(rows, r, "Cepage");
-    card.color = column(rows, r, "Color");
-    card.classification = column(rows, r, "Classification");
-    card.category = column(rows, r, "Category");
-    card.cellarTemperature = value(rows, r, "CellarTemperature");
-    card.serveTemperature = value(rows, r, "ServeTemperature");
-    card.country = column(rows, r, "Country");
-    card.region = column(rows, r, "Region");
-    card.appellation = column(rows, r, "Appellation");
-    card.producer = column(rows, r, "Producer");
-    card.alarm = figures::belowThreshold(card.stock, value(rows, r, "AlarmStock"));
-    card.rate = int(value(rows, r, "Rate").toLongLong());
-    card.background = value(rows, r, "BackGroundColor");
-    card.intensity = value(rows, r, "Intensity");
-    card.alcohol = value(rows, r, "Alcohol");
-    card.food = column(rows, r, "Food");
-    if (withThumbnail) {
-        const QByteArray picture = value(rows, r, "ImgMini2").toByteArray();
-        if (!picture.isEmpty())
-            card.thumbnail = QImage::fromData(picture);
+    card.code = v(r, "WineCode").toString();
+    card.title = v(r, "Title").toString();
+    card.cepage = v(r, "Cepage").toString();
+    card.color = v(r, "Color").toString();
+    card.classification = v(r, "Classification").toString();
+    card.category = v(r, "Category").toString();
+    card.cellarTemperature = v(r, "CellarTemperature");
+    card.serveTemperature = v(r, "ServeTemperature");
+    card.country = v(r, "Country").toString();
+    card.region = v(r, "Region").toString();
+    card.appellation = v(r, "Appellation").toString();
+    card.producer = v(r, "Producer").toString();
+    card.alarm = figures::belowThreshold(card.stock, v(r, "AlarmStock"));
+    card.rate = int(v(r, "Rate").toLongLong());
+    const auto colour = colours.find(card.color.toLower());
+    if (colour != colours.end()) {
+        card.background = colour->background;
+        card.intensity = colour->intensity;
     }
+    card.alcohol = v(r, "Alcohol");
+    card.food = v(r, "Food").toString();
     return card;
+}
+
+} // namespace
+
+Colours colours(const ResultSet &rows)
+{
+    Colours out;
+    for (int r = 0; r < rows.rowCount(); ++r)
+        out.insert(rows.at(r, 0).toString().toLower(), {rows.at(r, 1), rows.at(r, 2)});
+    return out;
+}
+
+WineCard wineCard(const ResultSet &rows, int r, const Colours &colours)
+{
+    ColumnIndex index(rows);
+    return makeWineCard(index, r, colours);
+}
+
+std::vector<WineCard> wineCards(const ResultSet &rows, const Colours &colours)
+{
+    ColumnIndex index(rows);
+    std::vector<WineCard> cards;
+    cards.reserve(size_t(rows.rowCount()));
+    for (int r = 0; r < rows.rowCount(); ++r)
+        cards.push_back(makeWineCard(index, r, colours));
+    return cards;
 }
 
 BottleCard bottleCard(const ResultSet &rows, int r, const QString &currency, int year)
 {
+    ColumnIndex v(rows);
     BottleCard card;
-    card.id = value(rows, r, "Id").toLongLong();
-    card.quantity = value(rows, r, "Quantity").toLongLong();
-    card.code = column(rows, r, "BottleCode");
-    card.vintage = value(rows, r, "Vintage");
-    card.format = column(rows, r, "Format");
-    card.drinkYear = figures::yearRange(value(rows, r, "DrinkYearBegin"), value(rows, r, "DrinkYearEnd"));
-    card.bestYear = figures::yearRange(value(rows, r, "BestYearBegin"), value(rows, r, "BestYearEnd"));
-    card.purchaseDate = value(rows, r, "PurchaseDate").toDate();
-    card.supplier = column(rows, r, "PurchaseCompagny");
-    card.price = figures::money(value(rows, r, "PurchasePrice"), currency);
-    card.value = figures::money(value(rows, r, "PurchaseValue"), currency);
-    card.status = figures::drinkingStatus(value(rows, r, "DrinkYearBegin"), value(rows, r, "DrinkYearEnd"), year);
-    card.location = column(rows, r, "Location");
-    card.background = value(rows, r, "BackGroundColor");
-    card.intensity = value(rows, r, "Intensity");
+    card.id = v(r, "Id").toLongLong();
+    card.quantity = v(r, "Quantity").toLongLong();
+    card.code = v(r, "BottleCode").toString();
+    card.vintage = v(r, "Vintage");
+    card.format = v(r, "Format").toString();
+    card.drinkYear = figures::yearRange(v(r, "DrinkYearBegin"), v(r, "DrinkYearEnd"));
+    card.bestYear = figures::yearRange(v(r, "BestYearBegin"), v(r, "BestYearEnd"));
+    card.purchaseDate = v(r, "PurchaseDate").toDate();
+    card.supplier = v(r, "PurchaseCompagny").toString();
+    card.price = figures::money(v(r, "PurchasePrice"), currency);
+    card.value = figures::money(v(r, "PurchaseValue"), currency);
+    card.status = figures::drinkingStatus(v(r, "DrinkYearBegin"), v(r, "DrinkYearEnd"), year);
+    card.location = v(r, "Location").toString();
+    card.background = v(r, "BackGroundColor");
+    card.intensity = v(r, "Intensity");
     return card;
 }
 

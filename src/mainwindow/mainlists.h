@@ -2,6 +2,7 @@
 #include "platform/connection.h"
 
 #include <QDate>
+#include <QHash>
 #include <QImage>
 #include <QStringList>
 #include <vector>
@@ -17,17 +18,26 @@ QString wineFrom();
 QString bottleFrom();
 
 // Lines of WineMainList and BottleMainList, filtered on no dossier.
+// WineMainList also carries what a wine card shows beyond the list's own
+// columns (AlarmStock, Alcohol, Food) and the wine's amounts (PurchaseTotal,
+// ValueTotal), so that one statement feeds the cards, their stocks and the
+// heading of the pane. (Its select lines hold no WHERE: the filter line is
+// found as the first line that does.)
 QStringList wineMainList();
 QStringList bottleMainList();
-// The card query of the wine pane: one row per wine of the view, or only
-// wine when it is 0 or more.
-QString refreshWineQuery(const QString &whereLine, const QString &orderLine, qint64 wine = -1);
+// The colours, to paint each card with its wine's: Title, BackGroundColor, Intensity.
+QString colourList();
+// The small pictures of the dossier's wines (or of one wine): Id, ImgMini2.
+QString wineThumbnails(qint64 dossier, qint64 wine = -1);
 // The query of the wine list window and the bottle list window.
 QStringList wineList();
 QStringList bottleList();
 // HAVING line of the wines whose stock is below the threshold column
 // ("AlarmStock" or "PurchaseStock").
 QString belowHaving(const QString &thresholdColumn);
+// Whether a wine of the dossier is below its alarm stock: the rows of the
+// alarm list, at most one, without what the list shows.
+QString alarmCheck(qint64 dossier);
 // Totals of the view: bottles, purchase cost and estimated value.
 QString wineSummary(const QString &whereLine);
 QString bottleSummary(const QString &whereLine);
@@ -58,8 +68,16 @@ struct BottleCard {
     QVariant background, intensity;
 };
 
-// The card of row r of the refresh query; stock is the wine's summed quantity.
-WineCard wineCard(const ResultSet &rows, int r, const QVariant &stock, bool withThumbnail);
+// Colours by lower-case title, as a wine's colour text matches them.
+struct Colour {
+    QVariant background, intensity;
+};
+using Colours = QHash<QString, Colour>;
+Colours colours(const ResultSet &colourList);
+
+// The cards of the rows of WineMainList, or the card of row r.
+std::vector<WineCard> wineCards(const ResultSet &rows, const Colours &colours);
+WineCard wineCard(const ResultSet &rows, int r, const Colours &colours);
 // The card of row r of BottleMainList.
 BottleCard bottleCard(const ResultSet &rows, int r, const QString &currency, int year);
 

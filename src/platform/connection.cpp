@@ -233,26 +233,26 @@ void Connection::openFile(const QString &path)
     sqlfunctions::registerAll(db);
     // A file that is not a database only shows itself at the first read.
     try {
-        learnTextColumns();
+        learnColumns();
     } catch (const DbError &e) {
         close();
         throw DbError(QStringLiteral("%1 : %2").arg(path, e.message()));
     }
 }
 
-// Names that hold text in every table that has them.
-void Connection::learnTextColumns()
+// Names that hold text in every table that has them, and names that never do.
+void Connection::learnColumns()
 {
-    m_textColumns.clear();
-    QSet<QString> other;
+    QSet<QString> text, other;
     const ResultSet rs = select(QStringLiteral(
         "SELECT p.name, p.type FROM sqlite_master m, pragma_table_info(m.name) p WHERE m.type='table'"));
     for (int r = 0; r < rs.rowCount(); ++r) {
         const QString name = rs.at(r, 0).toString().toLower();
         const FieldType type = fieldTypeOf(rs.at(r, 1).toString());
-        (type == FieldType::Text || type == FieldType::Memo ? m_textColumns : other).insert(name);
+        (type == FieldType::Text || type == FieldType::Memo ? text : other).insert(name);
     }
-    m_textColumns.subtract(other);
+    m_columns.text = text - other;
+    m_columns.other = other - text;
 }
 
 void Connection::openOdbc(const QString &dataSource)
@@ -268,9 +268,9 @@ void Connection::openOdbc(const QString &dataSource)
     m_odbc = true;
     m_file = dataSource;
     try {
-        learnTextColumns();
+        learnColumns();
     } catch (const DbError &) {
-        m_textColumns.clear(); // not our schema: comparisons stay as written
+        m_columns = {}; // not our schema: comparisons stay as written
     }
 }
 
@@ -286,7 +286,7 @@ void Connection::close()
         QSqlDatabase::removeDatabase(m_name);
     }
     m_odbc = false;
-    m_textColumns.clear();
+    m_columns = {};
     m_depth = 0;
     m_rollbackOnly = false;
 }
@@ -298,7 +298,7 @@ bool Connection::isOpen() const
 
 QString Connection::translate(const QString &jet) const
 {
-    return jetsql::translate(jet, m_odbc ? jetsql::Dialect::Builtin : jetsql::Dialect::Native, &m_textColumns);
+    return jetsql::translate(jet, m_odbc ? jetsql::Dialect::Builtin : jetsql::Dialect::Native, &m_columns);
 }
 
 ResultSet Connection::select(const QString &jet, const QVariantList &binds) const

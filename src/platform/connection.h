@@ -95,11 +95,11 @@ private:
     void requireOpen() const;
     void run(const QString &sql);
 
-    void learnTextColumns();
+    void learnColumns();
 
     QString m_name;
     QSqlDatabase m_db;
-    QSet<QString> m_textColumns; // for the collation of column comparisons
+    jetsql::ColumnKinds m_columns; // what the translator knows of the schema
     sqlite3 *m_sqlite = nullptr;
     bool m_odbc = false;
     QString m_file;

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace jetsql {
@@ -169,9 +170,9 @@ bool isWord(const Token &t, QStringView w)
 class Translator
 {
 public:
-    Translator(std::vector<Token> tokens, Dialect dialect, const QSet<QString> *textColumns)
+    Translator(std::vector<Token> tokens, Dialect dialect, const ColumnKinds *columns)
         : m_t(std::move(tokens))
-        , m_textColumns(textColumns)
+        , m_columns(columns)
         , m_collate(dialect == Dialect::Native ? QStringLiteral(" COLLATE FR") : QStringLiteral(" COLLATE NOCASE"))
         , m_dialect(dialect)
     {
@@ -204,14 +205,29 @@ private:
     static bool isName(const Token &t) { return t.kind == Kind::Word || t.kind == Kind::Ident; }
     static bool isDot(const Token &t) { return t.kind == Kind::Other && t.text == u"."; }
 
+    static QString nameOf(const Token &t)
+    {
+        return (t.kind == Kind::Ident ? t.text.mid(1, t.text.size() - 2) : t.text).toLower();
+    }
+
     bool isTextColumn(const Token &t) const
     {
-        if (!m_textColumns || !isName(t))
+        return m_columns && isName(t) && m_columns->text.contains(nameOf(t));
+    }
+
+    // Whether a sort term [t.]c between begin and end holds text: true or
+    // false when known, unknown otherwise.
+    std::optional<bool> holdsText(size_t begin, size_t end) const
+    {
+        const size_t first = nextSolid(begin, end);
+        const size_t last = columnEnd(first, end);
+        if (!m_columns || last >= end || nextSolid(last + 1, end) < end)
+            return std::nullopt;
+        if (m_columns->text.contains(nameOf(m_t[last])))
+            return true;
+        if (m_columns->other.contains(nameOf(m_t[last])))
             return false;
-        QString name = t.text;
-        if (t.kind == Kind::Ident)
-            name = name.mid(1, name.size() - 2);
-        return m_textColumns->contains(name.toLower());
+        return std::nullopt;
     }
 
     // Last token of the column reference [t.]c starting at i, or end.
@@ -360,9 +376,9 @@ private:
         return end;
     }
 
-    // ORDER BY / GROUP BY terms each get the French collation; it changes
-    // nothing for numbers, which SQLite never compares through a collation.
-    QString emitSortTerms(size_t begin, size_t end)
+    // ORDER BY terms get the French collation unless they are known not to
+    // hold text; GROUP BY terms only when they are known to.
+    QString emitSortTerms(size_t begin, size_t end, bool grouping)
     {
         QStringList terms;
         int depth = 0;
@@ -380,7 +396,9 @@ private:
             const size_t solid = nextSolid(start, last);
             const bool position = solid + 1 == last && m_t[solid].kind == Kind::Number;
             const bool collated = std::any_of(m_t.begin() + start, m_t.begin() + last, [](const Token &t) { return isWord(t, u"COLLATE"); });
-            terms << (position || collated || term.isEmpty() ? term : term + m_collate) + direction;
+            const std::optional<bool> text = holdsText(start, last);
+            const bool wanted = grouping ? text.value_or(false) : text.value_or(true);
+            terms << (position || collated || term.isEmpty() || !wanted ? term : term + m_collate) + direction;
         };
         for (size_t i = begin; i < end; ++i) {
             if (m_t[i].kind == Kind::LParen)
@@ -435,7 +453,7 @@ private:
                 }
                 if ((isWord(t, u"ORDER") || isWord(t, u"GROUP")) && next < end && isWord(m_t[next], u"BY")) {
                     const size_t stop = clauseEnd(next + 1, end);
-                    out += t.text + u' ' + m_t[next].text + emitSortTerms(next + 1, stop);
+                    out += t.text + u' ' + m_t[next].text + emitSortTerms(next + 1, stop, isWord(t, u"GROUP"));
                     i = stop - 1;
                     continue;
                 }
@@ -489,16 +507,16 @@ private:
     }
 
     std::vector<Token> m_t;
-    const QSet<QString> *m_textColumns;
+    const ColumnKinds *m_columns;
     QString m_collate;
     Dialect m_dialect;
 };
 
 } // namespace
 
-QString translate(const QString &jet, Dialect dialect, const QSet<QString> *textColumns)
+QString translate(const QString &jet, Dialect dialect, const ColumnKinds *columns)
 {
-    return Translator(tokenize(jet), dialect, textColumns).run();
+    return Translator(tokenize(jet), dialect, columns).run();
 }
 
 QString quote(const QString &text)

@@ -11,11 +11,11 @@
 //  - DELETE * FROM and DELETE t.* FROM become DELETE FROM; SELECT TOP n ends in LIMIT n;
 //  - Jet functions SQLite lacks are renamed or rewritten (Left, Right, Mid,
 //    Len, UCase, LCase, Nz, InStr, IIf, Now, Date);
-//  - text compared with a literal or with a text column, and ORDER BY /
-//    GROUP BY terms, get the French collation, so that = ignores case (É = é)
-//    and sorting is dictionary order. Column-to-column comparisons are left
-//    binary unless a side is known to hold text: a collation there would keep
-//    SQLite from using the indexes of the link columns.
+//  - text compared with a literal or with a text column, ORDER BY terms and
+//    the GROUP BY terms that hold text get the French collation, so that =
+//    ignores case (É = é) and sorting is dictionary order. Columns known not
+//    to hold text stay binary: a collation there would keep SQLite from
+//    using their indexes and order.
 // In the Native dialect the functions and collation registered by
 // sqlfunctions.h exist; the Builtin dialect (a connection where nothing can
 // be registered, such as ODBC) falls back on NOCASE and strftime.
@@ -23,9 +23,16 @@ namespace jetsql {
 
 enum class Dialect { Native, Builtin };
 
-// textColumns: lower-case names of the columns that hold text in every
-// table where they appear (see Connection).
-QString translate(const QString &jet, Dialect dialect = Dialect::Native, const QSet<QString> *textColumns = nullptr);
+// What the translator knows of the columns, by lower-case name: those that
+// hold text in every table where they appear, and those that never do.
+struct ColumnKinds {
+    QSet<QString> text;
+    QSet<QString> other;
+};
+
+// Without column kinds, ORDER BY terms are collated while GROUP BY terms and
+// column-to-column comparisons are left binary.
+QString translate(const QString &jet, Dialect dialect = Dialect::Native, const ColumnKinds *columns = nullptr);
 
 // The literal forms the program writes into Jet statements.
 QString quote(const QString &text);          // 'text' with quotes doubled

@@ -1,6 +1,7 @@
 #include "sqlfunctions.h"
 
 #include <QVarLengthArray>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace sqlfunctions {
@@ -109,10 +110,35 @@ int compareWith(Reader a, Reader b)
     return compareBuffers(lowerA, lowerB);
 }
 
+// Plain ASCII texts, by far the most common, compare without decoding; the
+// answer is "unknown" (2) as soon as an accented letter shows.
+int compareAscii(const unsigned char *a, int lenA, const unsigned char *b, int lenB)
+{
+    const int n = std::min(lenA, lenB);
+    for (int i = 0; i < n; ++i) {
+        const unsigned char ca = a[i], cb = b[i];
+        if ((ca | cb) & 0x80)
+            return 2;
+        const unsigned char la = ca >= 'A' && ca <= 'Z' ? ca + 32 : ca;
+        const unsigned char lb = cb >= 'A' && cb <= 'Z' ? cb + 32 : cb;
+        if (la != lb)
+            return la < lb ? -1 : 1;
+    }
+    const unsigned char *rest = lenA > lenB ? a + n : b + n;
+    for (int i = 0; i < std::abs(lenA - lenB); ++i)
+        if (rest[i] & 0x80)
+            return 2;
+    return lenA == lenB ? 0 : (lenA < lenB ? -1 : 1);
+}
+
 int collateFr(void *, int lenA, const void *a, int lenB, const void *b)
 {
     const auto *pa = static_cast<const unsigned char *>(a);
     const auto *pb = static_cast<const unsigned char *>(b);
+    if (lenA == lenB && std::memcmp(pa, pb, size_t(lenA)) == 0)
+        return 0;
+    if (const int quick = compareAscii(pa, lenA, pb, lenB); quick != 2)
+        return quick;
     return compareWith(Utf8Reader{pa, pa + lenA}, Utf8Reader{pb, pb + lenB});
 }
 

@@ -35,12 +35,12 @@ public:
         m_cards = std::move(cards);
         endResetModel();
     }
-    void replace(int row, Card card)
+    // A card's content changes, never its size: the caller repaints its row.
+    // dataChanged would make the list view lay out every row again.
+    void replaceQuietly(int row, Card card)
     {
-        if (row < 0 || row >= int(m_cards.size()))
-            return;
-        m_cards[size_t(row)] = std::move(card);
-        emit dataChanged(index(row), index(row));
+        if (row >= 0 && row < int(m_cards.size()))
+            m_cards[size_t(row)] = std::move(card);
     }
     // At least one filler row, more when the cards do not fill the pane.
     void setFillers(int fillers)

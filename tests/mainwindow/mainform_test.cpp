@@ -131,7 +131,7 @@ TEST_F(MainFormTest, ClickingACardShowsItsBottleLines)
     show();
     const qint64 wine = scalar(QStringLiteral("SELECT Id_Wine FROM BOTTLE GROUP BY Id_Wine HAVING Count(*) > 1")).toLongLong();
     const int row = wineRowOf(wine);
-    ASSERT_GE(row, 0);
+    ASSERT_GE(row, 0) << prompt::lastText().toStdString();
     clickCard(m_form->Grid_WineList, row);
     EXPECT_EQ(m_form->currentWine(), wine);
     EXPECT_EQ(m_form->bottleCards.cardCount(), count(QStringLiteral("BOTTLE"), QStringLiteral("Id_Wine=%1").arg(wine)));

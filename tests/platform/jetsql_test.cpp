@@ -58,7 +58,7 @@ TEST(JetSql, CollatesTextComparisonsAndSorts)
         {"ORDER BY WINE.Title, BOTTLE.Vintage DESC", "ORDER BY WINE.Title COLLATE FR, BOTTLE.Vintage COLLATE FR DESC"},
         {"ORDER BY 2, [Country]", "ORDER BY 2, \"Country\" COLLATE FR"},
         {"SELECT Category, Count(*) FROM WINE GROUP BY Category HAVING Count(*) > 1 ORDER BY Category",
-         "SELECT Category, Count(*) FROM WINE GROUP BY Category COLLATE FR HAVING Count(*) > 1 ORDER BY Category COLLATE FR"},
+         "SELECT Category, Count(*) FROM WINE GROUP BY Category HAVING Count(*) > 1 ORDER BY Category COLLATE FR"},
         {"SELECT * FROM (SELECT Title FROM WINE ORDER BY Title) WHERE 1=1",
          "SELECT * FROM (SELECT Title FROM WINE ORDER BY Title COLLATE FR) WHERE 1=1"},
     });
@@ -66,12 +66,15 @@ TEST(JetSql, CollatesTextComparisonsAndSorts)
 
 TEST(JetSql, CollatesColumnComparisonsOnlyForText)
 {
-    const QSet<QString> text{QStringLiteral("title"), QStringLiteral("color")};
-    const auto t = [&](const char *jet) { return translate(QString::fromUtf8(jet), Dialect::Native, &text).toStdString(); };
+    const jetsql::ColumnKinds kinds{{QStringLiteral("title"), QStringLiteral("color")}, {QStringLiteral("id"), QStringLiteral("id_wine")}};
+    const auto t = [&](const char *jet) { return translate(QString::fromUtf8(jet), Dialect::Native, &kinds).toStdString(); };
     EXPECT_EQ(t("ON WINE.Color = WINE_COLOR.Title"), "ON WINE.Color = WINE_COLOR.Title COLLATE FR");
     EXPECT_EQ(t("ON [WINE].[Color]=[WINE_COLOR].[Title] AND 1=1"), "ON \"WINE\".\"Color\"=\"WINE_COLOR\".\"Title\" COLLATE FR AND 1=1");
     EXPECT_EQ(t("ON BOTTLE.Id_Wine = WINE.Id"), "ON BOTTLE.Id_Wine = WINE.Id");
     EXPECT_EQ(t("WHERE Title = Upper(Code)"), "WHERE Title = Upper(Code)");
+    // Sorting and grouping collate what holds text, not what is known not to.
+    EXPECT_EQ(t("GROUP BY WINE.Id, WINE.Title, Upper(Code) ORDER BY WINE.Id, [Title] DESC, Code"),
+              "GROUP BY WINE.Id, WINE.Title COLLATE FR, Upper(Code) ORDER BY WINE.Id, \"Title\" COLLATE FR DESC, Code COLLATE FR");
 }
 
 TEST(JetSql, RewritesFunctions)
