@@ -18,7 +18,6 @@
 
 namespace bench {
 namespace {
-void BusyCursorProbe() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); QGuiApplication::restoreOverrideCursor(); }
 
 double residentMb()
 {
@@ -137,28 +136,6 @@ int run(const QString &dataFolder, const QStringList &names)
             QApplication::processEvents(); // paints what changed
         });
         report("refresh_card", wines, ms, 0);
-        if (qEnvironmentVariableIsSet("PROBE")) {
-            const double a = median(21, {}, [&] { form.RefreshWineList(wine, false, false, false); });
-            const double g = median(21, {}, [&] { form.ShowWineSummary(); QApplication::processEvents(); });
-            const double h = median(21, {}, [&] { BusyCursorProbe(); QApplication::processEvents(); });
-            std::fprintf(stderr, "summary+events %.3f busy+events %.3f\n", g, h);
-            for (int k = 0; k < 5; ++k) {
-                QElapsedTimer t; t.start();
-                form.RefreshWineList(wine, false, false, false);
-                const double r1 = t.nsecsElapsed() / 1e6;
-                t.restart();
-                QApplication::processEvents();
-                std::fprintf(stderr, "  refresh %.3f then events %.3f\n", r1, t.nsecsElapsed() / 1e6);
-            }
-            const double b = median(21, {}, [&] { QApplication::processEvents(); });
-            const double c2 = median(qEnvironmentVariableIntValue("PROBE"), {}, [&] { form.RefreshWineList(wine, false, false, false); QApplication::processEvents(); });
-            const double d = median(qEnvironmentVariableIntValue("PROBE"), {}, [&] { form.wineCards.replaceQuietly(form.wineCards.rowOf(wine), form.wineCards.cards()[size_t(form.wineCards.rowOf(wine))]); QApplication::processEvents(); });
-            const QModelIndex idx = form.wineCards.index(form.wineCards.rowOf(wine));
-            const QRect rect = form.Grid_WineList->visualRect(idx);
-            const double e = median(21, {}, [&] { form.Grid_WineList->viewport()->repaint(rect); });
-            const double f = median(21, {}, [&] { form.Grid_WineList->viewport()->repaint(); });
-            std::fprintf(stderr, "refresh %.3f events %.3f both %.3f replace+events %.3f card %.3f all %.3f rect %dx%d vp %dx%d\n", a, b, c2, d, e, f, rect.width(), rect.height(), form.Grid_WineList->viewport()->width(), form.Grid_WineList->viewport()->height());
-        }
     }
     if (wanted("scroll")) {
         if (form.currentDossier() != dossier)
