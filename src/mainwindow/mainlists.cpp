@@ -157,15 +157,6 @@ QString alarmCheck(qint64 dossier)
         .arg(belowHaving(QStringLiteral("AlarmStock")));
 }
 
-QString wineSummary(const QString &whereLine)
-{
-    return lines({QStringLiteral("Select WINE.Id_File, Sum(0) + Sum(BOTTLE.Quantity) as Quantity, "
-                                 "Sum(0)+Sum(BOTTLE.Quantity*BOTTLE.PurchasePrice) AS PurchasePrice, "
-                                 "Sum(0)+Sum(BOTTLE.Quantity*BOTTLE.PurchaseValue) AS PurchaseValue "),
-                  wineFrom(), whereLine, QStringLiteral("GROUP BY WINE.Id_File")})
-        .join(u'\n');
-}
-
 QString bottleSummary(const QString &whereLine)
 {
     return lines({QStringLiteral("Select BOTTLE.Id_File, Sum(0) + Sum(BOTTLE.Quantity) as Quantity, "

@@ -38,8 +38,7 @@ QString belowHaving(const QString &thresholdColumn);
 // Whether a wine of the dossier is below its alarm stock: the rows of the
 // alarm list, at most one, without what the list shows.
 QString alarmCheck(qint64 dossier);
-// Totals of the view: bottles, purchase cost and estimated value.
-QString wineSummary(const QString &whereLine);
+// Totals of the bottle pane: bottles, purchase cost and estimated value.
 QString bottleSummary(const QString &whereLine);
 
 struct WineCard {

@@ -161,6 +161,11 @@ TEST_F(MainFormTest, OneCardIsReadAgainAfterAChange)
     const auto &after = m_form->wineCards.cards();
     EXPECT_EQ(after[size_t(row)].stock, before[size_t(row)].stock + 20 * count(QStringLiteral("BOTTLE"), QStringLiteral("Id_Wine=4")));
     EXPECT_FALSE(after[size_t(row)].alarm);
+    // The heading follows without summing the cellar again.
+    const qint64 bottles = scalar(QStringLiteral("SELECT Sum(Quantity) FROM BOTTLE WHERE Id_File=1")).toLongLong();
+    EXPECT_EQ(m_form->Lab_Wine->text(), figures::wineHeading(11, bottles));
+    const double purchase = scalar(QStringLiteral("SELECT Sum(Quantity*PurchasePrice) FROM BOTTLE WHERE Id_File=1")).toDouble();
+    EXPECT_TRUE(m_form->Lab_Wine_Value->text().startsWith(QStringLiteral("Achat = ") + figures::moneyText(purchase)));
     EXPECT_EQ(after[size_t(wineRowOf(5))].title, before[size_t(wineRowOf(5))].title); // not re-read
 }
 
