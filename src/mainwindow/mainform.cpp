@@ -2,6 +2,7 @@
 
 #include "app/bootstrap.h"
 #include "mainwindow/cellarfigures.h"
+#include "mainwindow/dossiercommands.h"
 #include "mainwindow/mainlists.h"
 #include "mainwindow/sortfiles.h"
 #include "mainwindow/speciallists.h"
@@ -169,12 +170,17 @@ void TMainForm::buildMenus()
         return m;
     };
     m_fileMenu = menu("Menu_File", QStringLiteral("&Fichier"));
-    addCommand(m_fileMenu, "Popup_File_Open", QStringLiteral("&Ouvrir un dossier"));
+    auto *dossierCommands = new DossierCommands(*this, m_data, m_folders);
+    connect(addCommand(m_fileMenu, "Popup_File_Open", QStringLiteral("&Ouvrir un dossier"), false), &QAction::triggered,
+            dossierCommands, &DossierCommands::open);
     connect(addCommand(m_fileMenu, "Popup_File_Close", QStringLiteral("&Fermer ce dossier"), false), &QAction::triggered,
             this, &TMainForm::CloseDossier);
-    addCommand(m_fileMenu, "Popup_File_Edit", QStringLiteral("&Modifier ce dossier"));
-    addCommand(m_fileMenu, "Popup_File_Add", QStringLiteral("&Créer un dossier"));
-    addCommand(m_fileMenu, "Popup_File_Delete", QStringLiteral("&Supprimer ce dossier"));
+    connect(addCommand(m_fileMenu, "Popup_File_Edit", QStringLiteral("&Modifier ce dossier"), false), &QAction::triggered,
+            dossierCommands, &DossierCommands::edit);
+    connect(addCommand(m_fileMenu, "Popup_File_Add", QStringLiteral("&Créer un dossier"), false), &QAction::triggered,
+            dossierCommands, &DossierCommands::create);
+    connect(addCommand(m_fileMenu, "Popup_File_Delete", QStringLiteral("&Supprimer ce dossier"), false), &QAction::triggered,
+            dossierCommands, &DossierCommands::remove);
     m_fileMenu->addSeparator();
     addCommand(m_fileMenu, "Popup_File_Properties", QStringLiteral("Propriétés"));
     m_fileMenu->addSeparator();
