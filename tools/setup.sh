@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-odbc libgl-dev
   libsqlite3-dev sqlite3 unixodbc unixodbc-dev odbcinst libsqliteodbc
   libgtest-dev libgmock-dev
+  libgcab-dev gcab cabextract
   xvfb xauth fonts-dejavu-core
 )
 missing=()

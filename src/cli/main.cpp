@@ -2,6 +2,8 @@
 // as the program.
 #include "app/bootstrap.h"
 #include "app/progress.h"
+#include "maintenance/backup.h"
+#include "maintenance/compact.h"
 #include "platform/prompt.h"
 #include "storage/datamodule.h"
 
@@ -19,6 +21,9 @@ int usage()
                  "Utilisation :\n"
                  "  tonnel-cli --data DOSSIER init          prépare le dossier de données et y copie la base modèle\n"
                  "  tonnel-cli --data DOSSIER sql \"REQUÊTE\"  exécute une requête (SQL Jet) sur la base du dossier\n"
+                 "  tonnel-cli --data DOSSIER backup [FICHIER]  sauvegarde la base et ses images (archive .bkp)\n"
+                 "  tonnel-cli --data DOSSIER restore FICHIER   restaure une sauvegarde\n"
+                 "  tonnel-cli --data DOSSIER compact           compacte la base\n"
                  "Le résultat d'un SELECT s'écrit en colonnes séparées par des tabulations ; tabulations et\n"
                  "retours à la ligne des valeurs s'écrivent \\t, \\n et \\r.\n");
     return 2;
@@ -105,6 +110,37 @@ int runSql(const QString &dataFolder, const QString &statement)
     }
 }
 
+int runMaintenance(const QString &dataFolder, const QStringList &args)
+{
+    app::Folders folders;
+    folders.program = app::findProgramFolder();
+    folders.userData = dataFolder;
+    TDataModule1 data;
+    NoProgress progress;
+    try {
+        data.connectTo(DbSettings::load(folders));
+        if (!data.isConnected()) {
+            std::fprintf(stderr, "Base de données introuvable : %s\n", qPrintable(data.settings().databasePath()));
+            return 1;
+        }
+        const QString &command = args[0];
+        if (command == u"backup") {
+            QString archive = args.size() > 1 ? QDir(args[1]).absolutePath()
+                                              : maintenance::defaultArchiveName(maintenance::backupFolder(data, dataFolder));
+            return maintenance::backupTo(data, archive, QStringLiteral("Sauvegarde de la base de données"), progress) ? 0 : 1;
+        }
+        if (command == u"restore")
+            return maintenance::restoreFrom(data, QDir(args[1]).absolutePath(), dataFolder + QStringLiteral("Backup/"), progress)
+                       ? 0
+                       : 1;
+        maintenance::recordOperation(data, QStringLiteral("Compactage de la base de données"), data.settings().databasePath());
+        return maintenance::compactDatabase(data) ? 0 : 1;
+    } catch (const DbError &e) {
+        std::fprintf(stderr, "%s\n", e.message().toUtf8().constData());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -126,5 +162,8 @@ int main(int argc, char *argv[])
     }
     if (args[0] == u"sql" && args.size() == 2)
         return runSql(folder, args[1]);
+    if ((args[0] == u"backup" && args.size() <= 2) || (args[0] == u"restore" && args.size() == 2)
+        || (args[0] == u"compact" && args.size() == 1))
+        return runMaintenance(folder, args);
     return usage();
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/mainlists.h"
 #include "mainwindow/sortfiles.h"
 #include "mainwindow/speciallists.h"
+#include "maintenance/maintenancewindows.h"
 #include "platform/prompt.h"
 #include "shell/busycursor.h"
 #include "shell/carddelegates.h"
@@ -248,10 +249,14 @@ void TMainForm::buildMenus()
     QMenu *database = m_toolsMenu->addMenu(QStringLiteral("&Base de données"));
     database->setObjectName(QStringLiteral("Popup_Tools_DataBase"));
     database->setToolTipsVisible(true);
-    addCommand(database, "Popup_Tools_DataBase_Backup", QStringLiteral("&Sauvegarde"));
-    addCommand(database, "Popup_Tools_DataBase_restore", QStringLiteral("&Restauration"));
-    addCommand(database, "Popup_Tools_DataBase_History", QStringLiteral("&Historique"));
-    addCommand(database, "Popup_Tools_DataBase_Compact", QStringLiteral("&Compacter/Réparer"));
+    connect(addCommand(database, "Popup_Tools_DataBase_Backup", QStringLiteral("&Sauvegarde"), false), &QAction::triggered,
+            this, [this] { maintenance::backupCommand(*this, m_data, m_folders); });
+    connect(addCommand(database, "Popup_Tools_DataBase_restore", QStringLiteral("&Restauration"), false),
+            &QAction::triggered, this, [this] { maintenance::restoreCommand(*this, m_data, m_folders); });
+    connect(addCommand(database, "Popup_Tools_DataBase_History", QStringLiteral("&Historique"), false),
+            &QAction::triggered, this, [this] { maintenance::historyCommand(*this, m_data); });
+    connect(addCommand(database, "Popup_Tools_DataBase_Compact", QStringLiteral("&Compacter/Réparer"), false),
+            &QAction::triggered, this, [this] { maintenance::compactCommand(*this, m_data); });
     addCommand(m_toolsMenu, "Popup_Tools_Import", QStringLiteral("&Importation (format texte)"));
     addCommand(m_toolsMenu, "Popup_Tools_Export", QStringLiteral("&Exportation (format texte)"));
 
