@@ -54,6 +54,7 @@ TFileList::TFileList(const QList<dossiers::Entry> &entries, QWidget *parent)
     setUp(this, "TFileList", QStringLiteral("  Liste des dossiers"));
     List_Files->setObjectName(QStringLiteral("List_Files"));
     List_Files->setUniformItemSizes(true);
+    List_Files->setStyleSheet(QStringLiteral("QListWidget::item { padding: 4px 6px; }"));
     for (const auto &e : entries)
         List_Files->addItem(e.name);
     if (List_Files->count() > 0)
@@ -102,6 +103,9 @@ TEnterFile::TEnterFile(Dataset &row, QWidget *parent)
     Ed_Password->setObjectName(QStringLiteral("Ed_Password"));
     Ed_Owner->setObjectName(QStringLiteral("Ed_Owner"));
     Ed_Comment->setObjectName(QStringLiteral("Ed_Comment"));
+    Ed_Comment->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Ed_Comment->setTabChangesFocus(true);
+    Ed_Comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Chk_NoPassword->setObjectName(QStringLiteral("Chk_NoPassword"));
     for (QLineEdit *e : {Ed_Name, Ed_Owner, Ed_Password})
         e->setMaxLength(128);
