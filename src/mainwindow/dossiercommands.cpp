@@ -47,8 +47,13 @@ void DossierCommands::open()
                 prompt::information(QStringLiteral("Mot de passe incorrect !"));
                 return;
             }
-            if (dossiers::needsUpgrade(stored))
-                dossiers::setStoredPassword(m_data, chosen.id, dossiers::hashPassword(ask.password()));
+            // The plain value still works if it cannot be replaced now.
+            if (dossiers::needsUpgrade(stored)) {
+                try {
+                    dossiers::setStoredPassword(m_data, chosen.id, dossiers::hashPassword(ask.password()));
+                } catch (const DbError &) {
+                }
+            }
         }
     } catch (const DbError &e) {
         prompt::error(e.message());
