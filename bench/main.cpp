@@ -14,7 +14,7 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: tonnel-bench generate --data DIR --wines N --lines M [--pictures P] [--seed S]\n"
-                         "       tonnel-bench run --data DIR [NAME...]   (open_dossier, refresh_card, scroll)\n");
+                         "       tonnel-bench run --data DIR [NAME...]   (open_dossier, refresh_card, scroll, backup, restore)\n");
     return 2;
 }
 

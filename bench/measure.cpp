@@ -2,11 +2,16 @@
 
 #include "app/bootstrap.h"
 #include "app/progress.h"
+#include "maintenance/backup.h"
 #include "mainwindow/mainform.h"
 #include "platform/sqlfunctions.h"
 #include "storage/datamodule.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
@@ -77,6 +82,61 @@ double rawStep(const QString &file, const QString &sql, int runs)
     });
     sqlite3_close(db);
     return ms;
+}
+
+// Runs a program to its end; false when it could not or failed.
+bool runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(-1) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// Backup and restore of the whole data folder against the gcab tool on the
+// same files: compressing the database and every picture, and extracting.
+int measureMaintenance(TDataModule1 &data, bool backup, bool restore)
+{
+    const QString gcab = QStandardPaths::findExecutable(QStringLiteral("gcab"));
+    if (gcab.isEmpty()) {
+        std::fprintf(stderr, "gcab est introuvable\n");
+        return 1;
+    }
+    QTemporaryDir work;
+    const QString archive = work.filePath(QStringLiteral("bench.bkp"));
+    QStringList files{data.settings().databasePath()};
+    const QString images = data.dataFolder() + QStringLiteral("Images/");
+    for (const QString &n : QDir(images).entryList(QDir::Files))
+        files << images + n;
+    const qint64 n = files.size();
+    NoProgress progress;
+    bool ok = true;
+    const auto ourBackup = [&] {
+        ok = maintenance::backupTo(data, archive, QStringLiteral("Mesure"), progress) && ok;
+    };
+    if (backup || restore)
+        ourBackup();
+    if (backup) {
+        const QString cab = work.filePath(QStringLiteral("gcab.cab"));
+        const double baseline = median(3, {}, [&] {
+            ok = runTool(gcab, QStringList{QStringLiteral("-c"), QStringLiteral("-z"), QStringLiteral("-n"), cab} + files) && ok;
+        });
+        const double ms = median(3, {}, ourBackup);
+        report("backup", n, ms, baseline);
+    }
+    if (restore) {
+        const QString out = work.filePath(QStringLiteral("gcab-out"));
+        const double baseline = median(3, [&] { QDir(out).removeRecursively(); QDir().mkpath(out); }, [&] {
+            ok = runTool(gcab, {QStringLiteral("-x"), QStringLiteral("-C"), out, archive}) && ok;
+        });
+        const double ms = median(3, {}, [&] {
+            ok = maintenance::restoreFrom(data, archive, work.filePath(QStringLiteral("restore")), progress) && ok;
+        });
+        report("restore", n, ms, baseline);
+    }
+    data.ADOConnection1.exec(QStringLiteral("DELETE FROM BACKUP WHERE Description='Mesure' OR Path=?"), {archive});
+    if (!ok)
+        std::fprintf(stderr, "backup/restore: une opération a échoué\n");
+    return ok ? 0 : 1;
 }
 
 } // namespace
@@ -161,6 +221,8 @@ int run(const QString &dataFolder, const QStringList &names)
         }
     }
     form.close();
+    if (wanted("backup") || wanted("restore"))
+        return measureMaintenance(data, wanted("backup"), wanted("restore"));
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <filesystem>
 
 namespace maintenance {
 
@@ -62,9 +63,14 @@ bool reconnect(TDataModule1 &data, QString &failure)
 
 bool isPicture(const QString &name) { return name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive); }
 
-// Copies through a temporary name so that target is never half written.
-bool copyInto(const QString &source, const QString &target)
+// Moves source over target, never leaving target half written: a rename
+// when both lie on one file system, else a copy through a temporary name.
+bool moveInto(const QString &source, const QString &target)
 {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData(), error);
+    if (!error)
+        return true;
     const QString part = target + QStringLiteral(".part");
     QFile::remove(part);
     if (!QFile::copy(source, part))
@@ -142,9 +148,10 @@ bool backupTo(TDataModule1 &data, const QString &archive, const QString &descrip
                 progress.step();
                 letEventsRun();
             });
-            if (QFileInfo::exists(archive) && !QFile::remove(archive))
-                throw cabinet::Error(QStringLiteral("Impossible de remplacer le fichier %1.").arg(native(archive)));
-            if (!QFile::rename(temp, archive))
+            // One rename replaces an older archive only by a complete one.
+            std::error_code error;
+            std::filesystem::rename(QFile::encodeName(temp).constData(), QFile::encodeName(archive).constData(), error);
+            if (error)
                 throw cabinet::Error(QStringLiteral("Impossible d'écrire le fichier %1.").arg(native(archive)));
         } catch (const DbError &e) {
             failure = e.message();
@@ -222,7 +229,7 @@ bool restoreFrom(TDataModule1 &data, const QString &archive, const QString &work
     letEventsRun();
     data.ADOConnection1.close();
     const QString database = databaseFile(data);
-    if (!copyInto(extracted, database))
+    if (!moveInto(extracted, database))
         failure = QStringLiteral("Impossible de remplacer la base de données %1.").arg(native(database));
     else {
         const QString images = imagesFolder(data);
@@ -232,7 +239,7 @@ bool restoreFrom(TDataModule1 &data, const QString &archive, const QString &work
                 QFile::remove(images + n);
         const QString folder = QFileInfo(extracted).absolutePath();
         for (const QString &n : QDir(folder).entryList(QDir::Files))
-            if (isPicture(n) && !copyInto(folder + u'/' + n, images + n))
+            if (isPicture(n) && !moveInto(folder + u'/' + n, images + n))
                 failure += QStringLiteral("Impossible de restaurer l'image %1.\n").arg(native(images + n));
         failure = failure.trimmed();
     }
