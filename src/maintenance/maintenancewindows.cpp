@@ -113,12 +113,17 @@ public:
     }
     ~MainWindowPause()
     {
-        if (m_main.currentDossier() >= 0) {
-            m_main.RefreshWineList(m_wine, true, true, true);
-            if (m_bottle >= 0)
-                m_main.RefreshBottleList(m_bottle);
+        try {
+            if (m_main.currentDossier() >= 0) {
+                m_main.RefreshWineList(m_wine, true, true, true);
+                if (m_bottle >= 0)
+                    m_main.RefreshBottleList(m_bottle);
+            }
+            m_main.UpdateCommands();
+        } catch (const DbError &e) {
+            // The operation has already said what failed; this adds why the lists are empty.
+            prompt::error(e.message());
         }
-        m_main.UpdateCommands();
         m_main.setEnabled(true);
     }
 

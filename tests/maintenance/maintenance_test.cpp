@@ -282,3 +282,26 @@ TEST_F(MaintenanceTest, HistoryWindowShowsAndPurges)
     EXPECT_EQ(count(QStringLiteral("BACKUP")), 0);
     EXPECT_TRUE(QFileInfo(kept).isFile()) << "purging keeps the archives";
 }
+
+// The command line runs the same operations.
+TEST_F(MaintenanceTest, CommandLineBacksUpRestoresAndCompacts)
+{
+    const QString file = archive(QStringLiteral("cli.bkp"));
+    const qint64 wines = count(QStringLiteral("WINE"));
+    data().ADOConnection1.close(); // the program is another process
+    const auto cli = [&](const QStringList &args) {
+        QProcess p;
+        p.start(binary(QStringLiteral("tonnel-cli")), QStringList{QStringLiteral("--data"), userData()} + args);
+        p.waitForFinished(-1);
+        return p.exitCode();
+    };
+    EXPECT_EQ(cli({QStringLiteral("backup"), file}), 0);
+    ASSERT_TRUE(QFileInfo(file).isFile());
+    EXPECT_EQ(cli({QStringLiteral("sql"), QStringLiteral("DELETE FROM WINE")}), 0);
+    EXPECT_EQ(cli({QStringLiteral("restore"), file}), 0);
+    EXPECT_EQ(cli({QStringLiteral("compact")}), 0);
+    EXPECT_NE(cli({QStringLiteral("restore"), userData() + QStringLiteral("db.ini")}), 0);
+    data().connectTo(data().settings());
+    EXPECT_EQ(count(QStringLiteral("WINE")), wines);
+    EXPECT_EQ(count(QStringLiteral("BACKUP")), 3);
+}
