@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <filesystem>
 
 namespace maintenance {
@@ -189,7 +190,11 @@ bool restoreFrom(TDataModule1 &data, const QString &archive, const QString &work
         } catch (const cabinet::Error &) {
             throw cabinet::Error(QStringLiteral("ce n'est pas une archive de sauvegarde."));
         }
-        if (!names.contains(kArchiveDatabaseName, Qt::CaseInsensitive))
+        // Items are extracted under their bare names; so is the database looked for.
+        const bool hasDatabase = std::any_of(names.begin(), names.end(), [](const QString &n) {
+            return n.mid(qMax(n.lastIndexOf(u'\\'), n.lastIndexOf(u'/')) + 1).compare(kArchiveDatabaseName, Qt::CaseInsensitive) == 0;
+        });
+        if (!hasDatabase)
             throw cabinet::Error(QStringLiteral("l'archive ne contient pas de base de données (%1).").arg(kArchiveDatabaseName));
         const QString folder = work.filePath(QStringLiteral("items"));
         QDir().mkpath(folder);
