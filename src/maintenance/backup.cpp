@@ -182,11 +182,11 @@ bool restoreFrom(TDataModule1 &data, const QString &archive, const QString &work
     try {
         if (!work.isValid())
             throw cabinet::Error(QStringLiteral("impossible d'écrire dans le dossier %1.").arg(native(workFolder)));
-        const QString temp = work.filePath(QStringLiteral("temp.cab"));
-        if (!QFile::copy(archive, temp))
-            throw cabinet::Error(QStringLiteral("il ne peut pas être lu."));
+        // The archive is only read: no working copy of it is needed.
+        if (!QFileInfo(archive).isFile())
+            throw cabinet::Error(QStringLiteral("il est introuvable."));
         try {
-            names = cabinet::list(temp);
+            names = cabinet::list(archive);
         } catch (const cabinet::Error &) {
             throw cabinet::Error(QStringLiteral("ce n'est pas une archive de sauvegarde."));
         }
@@ -200,7 +200,7 @@ bool restoreFrom(TDataModule1 &data, const QString &archive, const QString &work
         QDir().mkpath(folder);
         progress.setMaximum(int(names.size()) + 1);
         progress.setPosition(0);
-        cabinet::extractAll(temp, folder, [&](int, const QString &) {
+        cabinet::extractAll(archive, folder, [&](int, const QString &) {
             progress.setTask(QStringLiteral("Décompression des fichiers ..."));
             progress.step();
             letEventsRun();
