@@ -240,3 +240,17 @@ TEST_F(DossierTest, FailedBackupDeletesNothing)
     EXPECT_EQ(m_form->currentDossier(), 1);
     EXPECT_TRUE(m_form->isEnabled());
 }
+
+TEST_F(DossierTest, DeletionAfterBackup)
+{
+    show();
+    prompt::setNextAnswer(prompt::Yes);
+    command("Popup_File_Delete")->trigger();
+    EXPECT_EQ(count(QStringLiteral("PROFILES"), QStringLiteral("ID=1")), 0);
+    EXPECT_EQ(count(QStringLiteral("WINE"), QStringLiteral("Id_File=1")), 0);
+    EXPECT_EQ(count(QStringLiteral("BACKUP"), QStringLiteral("Description='Sauvagarde automatique (suppression d''un dossier)'")), 1);
+    EXPECT_EQ(QDir(userData() + QStringLiteral("Backup")).entryList({QStringLiteral("DEL_FILE_BACKUP_*_.bkp")}, QDir::Files).size(), 1);
+    EXPECT_EQ(m_form->currentDossier(), -1);
+    EXPECT_TRUE(m_form->isEnabled());
+    EXPECT_FALSE(command("Popup_File_Open")->isEnabled()); // no dossier left
+}
