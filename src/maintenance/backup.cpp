@@ -85,12 +85,13 @@ bool moveInto(const QString &source, const QString &target)
 
 } // namespace
 
-void recordOperation(TDataModule1 &data, const QString &description, const QString &path)
+qint64 recordOperation(TDataModule1 &data, const QString &description, const QString &path)
 {
     const QDateTime now = QDateTime::currentDateTime();
     data.ADOConnection1.exec(QStringLiteral("INSERT INTO BACKUP (DateSav, TimeSav, Description, Path) VALUES (?, ?, ?, ?)"),
                              {now.date(), now.time().toString(QStringLiteral("hh:mm:ss")).left(5), description.left(128),
                               native(path).left(255)});
+    return data.ADOConnection1.lastInsertId();
 }
 
 QString backupFolder(const TDataModule1 &data, const QString &userData)
@@ -112,8 +113,10 @@ bool backupTo(TDataModule1 &data, const QString &archive, const QString &descrip
 {
     Hourglass busy;
     QString failure;
+    // Recorded first, so that the archive's own history lists it.
+    qint64 recorded = -1;
     try {
-        recordOperation(data, description, archive);
+        recorded = recordOperation(data, description, archive);
     } catch (const DbError &e) {
         failure = e.message();
     }
@@ -163,6 +166,13 @@ bool backupTo(TDataModule1 &data, const QString &archive, const QString &descrip
     }
     if (failure.isEmpty())
         return true;
+    // The history lists only archives that exist.
+    if (recorded >= 0 && data.isConnected()) {
+        try {
+            data.ADOConnection1.exec(QStringLiteral("DELETE FROM BACKUP WHERE rowid = ?"), {recorded});
+        } catch (const DbError &) {
+        }
+    }
     prompt::error(QStringLiteral("La sauvegarde %1 n'a pas pu être faite.\n%2").arg(native(archive), failure));
     return false;
 }

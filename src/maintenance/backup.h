@@ -10,7 +10,8 @@ namespace maintenance {
 inline const QString kArchiveDatabaseName = QStringLiteral("TONNEL.MDB");
 
 // Adds a BACKUP row: today, the time as "hh:mm", description and path.
-void recordOperation(TDataModule1 &data, const QString &description, const QString &path);
+// Returns the row's key.
+qint64 recordOperation(TDataModule1 &data, const QString &description, const QString &path);
 
 // Where archives are proposed: the Backup\Path setting when there is one,
 // else the user data folder's Backup/. Ends with '/'.

@@ -246,6 +246,7 @@ TEST_F(MaintenanceTest, FailedBackupLeavesNoArchive)
     writeFile(userData() + QStringLiteral("fichier"), "a file where a folder is needed");
     EXPECT_FALSE(backup(nowhere));
     EXPECT_FALSE(QFileInfo::exists(nowhere));
+    EXPECT_EQ(count(QStringLiteral("BACKUP")), 0); // the history lists only archives that exist
 }
 
 TEST_F(MaintenanceTest, HistoryWindowShowsAndPurges)
