@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "app/bootstrap.h"
+#include "catalogue/treemisc.h"
 #include "mainwindow/cellarfigures.h"
 #include "mainwindow/dossiercommands.h"
 #include "mainwindow/mainlists.h"
@@ -193,7 +194,11 @@ void TMainForm::buildMenus()
     addCommand(m_paramMenu, "Popup_Param_Compagny", QStringLiteral("&Fournisseurs"));
     addCommand(m_paramMenu, "Popup_Param_Appellations", QStringLiteral("&Appellations"));
     addCommand(m_paramMenu, "Popup_Param_Location", QStringLiteral("&Localisations"));
-    addCommand(m_paramMenu, "Popup_Param_Misc", QStringLiteral("&Caractéristiques"));
+    connect(addCommand(m_paramMenu, "Popup_Param_Misc", QStringLiteral("&Caractéristiques"), false), &QAction::triggered, this, [this] {
+        TTreeMisc window(m_data, this);
+        window.exec();
+        RefreshWineList(currentWine(), false, true, true);
+    });
     addCommand(m_paramMenu, "Popup_Param_Color", QStringLiteral("Couleurs"));
 
     m_listMenu = menu("Menu_List", QStringLiteral("&Listes"));

@@ -1,11 +1,13 @@
 #include "catalogue/characteristics.h"
 #include "catalogue/treemisc.h"
 #include "catalogue/valuelists.h"
+#include "mainwindow/mainform.h"
 #include "platform/prompt.h"
 #include "shell/strlist.h"
 #include "support/fixtures.h"
 #include "support/typing.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -268,4 +270,26 @@ TEST_F(Characteristics, FoodListChoosesByDoubleClick)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(food.result(), QDialog::Accepted);
     EXPECT_EQ(food.chosen(), QStringLiteral("Agneau"));
+}
+
+TEST_F(Characteristics, MainWindowCommandOpensTheOrganiser)
+{
+    AppSettings settings;
+    TMainForm form(data(), settings, folders());
+    form.show();
+    QAction *command = form.findChild<QAction *>(QStringLiteral("Popup_Param_Misc"));
+    ASSERT_TRUE(command->isEnabled());
+    whenShown<TTreeMisc>([](TTreeMisc *tree) {
+        const auto found = tree->Tree_Misc->findItems(QStringLiteral("Vin tranquille"), Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_EQ(found.size(), 1);
+        tree->Tree_Misc->scrollToItem(found.first());
+        QTest::mouseClick(tree->Tree_Misc->viewport(), Qt::LeftButton, {},
+                          tree->Tree_Misc->visualItemRect(found.first()).center());
+        answerNode(QStringLiteral("Vin calme"));
+        QTest::mouseClick(tree->Btn_Modify, Qt::LeftButton);
+        QTest::mouseClick(tree->Btn_Close, Qt::LeftButton);
+    });
+    command->trigger();
+    EXPECT_EQ(count(QStringLiteral("WINE"), QStringLiteral("Category='Vin tranquille'")), 0);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT Category FROM WINE WHERE Id=1")).toString(), QStringLiteral("Vin calme"));
 }

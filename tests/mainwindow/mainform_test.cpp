@@ -91,8 +91,8 @@ TEST_F(MainFormTest, CommandsFollowTheState)
     EXPECT_TRUE(m_form->Btn_Lists->isEnabled());
     EXPECT_FALSE(m_form->Btn_WineAlarm->isHidden()); // the sample has a wine in alarm
     // Windows still to come are shown, disabled, and say so.
-    EXPECT_FALSE(command("Popup_Param_Misc")->isEnabled());
-    EXPECT_EQ(command("Popup_Param_Misc")->toolTip(), QStringLiteral("Bientôt disponible"));
+    EXPECT_FALSE(command("Popup_Param_Producer")->isEnabled());
+    EXPECT_EQ(command("Popup_Param_Producer")->toolTip(), QStringLiteral("Bientôt disponible"));
     EXPECT_FALSE(m_form->Btn_Add_Wine->isEnabled());
     EXPECT_EQ(m_form->Btn_Add_Wine->toolTip(), QStringLiteral("Bientôt disponible"));
 
