@@ -2,6 +2,7 @@
 
 #include "app/bootstrap.h"
 #include "catalogue/treemisc.h"
+#include "catalogue/entercolor.h"
 #include "mainwindow/cellarfigures.h"
 #include "mainwindow/dossiercommands.h"
 #include "mainwindow/mainlists.h"
@@ -199,7 +200,11 @@ void TMainForm::buildMenus()
         window.exec();
         RefreshWineList(currentWine(), false, true, true);
     });
-    addCommand(m_paramMenu, "Popup_Param_Color", QStringLiteral("Couleurs"));
+    connect(addCommand(m_paramMenu, "Popup_Param_Color", QStringLiteral("Couleurs"), false), &QAction::triggered, this, [this] {
+        TEnterColor window(m_data, this);
+        window.exec();
+        RefreshWineList(currentWine(), false, true, true);
+    });
 
     m_listMenu = menu("Menu_List", QStringLiteral("&Listes"));
     const std::pair<const char *, const char *> lists[] = {{"Popup_List_Wine_Drink", "Bouteilles consommables"},

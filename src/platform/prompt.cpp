@@ -12,6 +12,7 @@ struct State {
     bool testMode = false;
     QQueue<int> answers;
     QQueue<QString> fileNames;
+    QQueue<QColor> colors;
     QList<Asked> asked;
 };
 
@@ -96,6 +97,17 @@ QString directory(const QString &title, const QString &dir)
     return chooseFile({FileKind::Directory, title, dir, {}});
 }
 
+QColor chooseColor(const QString &title, const QColor &initial)
+{
+    State &s = state();
+    s.asked.append({{Icon::Question, title, initial.name(), Ok, Ok}, {}, false});
+    if (!s.colors.isEmpty())
+        return s.colors.dequeue();
+    if (s.testMode || !s.backend)
+        return initial;
+    return s.backend->chooseColor(title, initial);
+}
+
 void setTestMode(bool on)
 {
     state().testMode = on;
@@ -109,6 +121,11 @@ void setNextAnswer(int button)
 void setNextFileName(const QString &fileName)
 {
     state().fileNames.enqueue(fileName);
+}
+
+void setNextColor(const QColor &color)
+{
+    state().colors.enqueue(color);
 }
 
 const QList<Asked> &asked()
@@ -128,6 +145,7 @@ void clear()
     s.asked.clear();
     s.answers.clear();
     s.fileNames.clear();
+    s.colors.clear();
 }
 
 } // namespace prompt

@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -40,6 +41,8 @@ public:
     virtual ~Backend() = default;
     virtual int show(const Message &message) = 0;
     virtual QString chooseFile(const FileRequest &request) = 0; // empty when cancelled
+    // The colour the dialog holds when it closes, confirmed or not.
+    virtual QColor chooseColor(const QString &title, const QColor &initial) { (void)title; return initial; }
 };
 
 // The backend used from now on (not owned); nullptr for none.
@@ -57,11 +60,14 @@ bool question(const QString &text, const QString &title = {}, bool defaultYes = 
 QString openFileName(const QString &title, const QString &directory, const QString &filter);
 QString saveFileName(const QString &title, const QString &proposed, const QString &filter);
 QString directory(const QString &title, const QString &directory);
+// The colour dialog, starting from initial; what it holds when it closes.
+QColor chooseColor(const QString &title, const QColor &initial);
 
 // Test seam
 void setTestMode(bool on);
 void setNextAnswer(int button);
 void setNextFileName(const QString &fileName); // empty means cancelled
+void setNextColor(const QColor &color);
 struct Asked {
     Message message;        // for dialogs: title and text
     FileRequest fileRequest; // for file dialogs

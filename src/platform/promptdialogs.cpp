@@ -1,6 +1,7 @@
 #include "promptdialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -55,4 +56,13 @@ QString PromptDialogs::chooseFile(const prompt::FileRequest &r)
     case prompt::FileKind::Directory: return QFileDialog::getExistingDirectory(parent, r.title, r.directory);
     }
     return {};
+}
+
+QColor PromptDialogs::chooseColor(const QString &title, const QColor &initial)
+{
+    QColorDialog dialog(initial, QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.exec();
+    // Cancelling still leaves the colour last picked, as the swatches expect.
+    return dialog.currentColor();
 }

@@ -7,4 +7,5 @@ class PromptDialogs : public prompt::Backend
 public:
     int show(const prompt::Message &message) override;
     QString chooseFile(const prompt::FileRequest &request) override;
+    QColor chooseColor(const QString &title, const QColor &initial) override;
 };
