@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -94,9 +95,15 @@ bool TMiscTreeView::canDrop(const QTreeWidgetItem *value, const QTreeWidgetItem 
            && branchOf(value) == branchOf(target);
 }
 
+// Only items of this tree are dragged; the value moved is the current one.
+bool TMiscTreeView::ownDrag(const QDropEvent *event) const
+{
+    return event->mimeData() && event->mimeData()->hasFormat(mimeTypes().value(0));
+}
+
 void TMiscTreeView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->source() == this)
+    if (ownDrag(event))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -105,7 +112,7 @@ void TMiscTreeView::dragEnterEvent(QDragEnterEvent *event)
 void TMiscTreeView::dragMoveEvent(QDragMoveEvent *event)
 {
     const QTreeWidgetItem *target = itemAt(event->position().toPoint());
-    if (event->source() == this && canDrop(currentItem(), target))
+    if (ownDrag(event) && canDrop(currentItem(), target))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -117,7 +124,7 @@ void TMiscTreeView::dropEvent(QDropEvent *event)
     QTreeWidgetItem *value = currentItem();
     // The view moves the item itself; the model must not remove it again.
     event->setDropAction(Qt::IgnoreAction);
-    if (!canDrop(value, target)) {
+    if (!ownDrag(event) || !canDrop(value, target)) {
         event->ignore();
         return;
     }

@@ -36,6 +36,7 @@ signals:
     void valueDropped(QTreeWidgetItem *value, QTreeWidgetItem *target);
 
 protected:
+    bool ownDrag(const QDropEvent *event) const;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

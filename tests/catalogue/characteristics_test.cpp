@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -198,11 +199,25 @@ TEST_F(Characteristics, ReorderedTreeIsWrittenBack)
     QTreeWidgetItem *merlot = find(QStringLiteral("Merlot"));
     QTreeWidgetItem *champagne = find(QStringLiteral("Champagne"));
     click(gamay);
-    // A synthetic drop does not reach the view offscreen: the view's drop handler calls this.
-    EXPECT_FALSE(tree.moveValue(gamay, champagne)); // another branch: refused
-    EXPECT_FALSE(tree.moveValue(gamay, find(QStringLiteral("Cépage"))));
+    // Press on the value, then drag it: enter, move and drop on the target.
+    const auto drop = [&](QTreeWidgetItem *target) {
+        QTreeWidget *view = tree.Tree_Misc;
+        view->scrollToItem(target);
+        const QPointF at(view->visualItemRect(target).center());
+        std::unique_ptr<QMimeData> mime(view->model()->mimeData({view->currentIndex()}));
+        QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDragMoveEvent move(at.toPoint(), Qt::MoveAction, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &move);
+        const bool accepted = move.isAccepted();
+        QDropEvent event(at, Qt::MoveAction, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &event);
+        return accepted;
+    };
+    EXPECT_FALSE(drop(champagne)); // another branch: refused
+    EXPECT_FALSE(drop(find(QStringLiteral("Cépage"))));
     EXPECT_EQ(gamay->parent()->text(0), QStringLiteral("Cépage"));
-    EXPECT_TRUE(tree.moveValue(gamay, merlot));
+    EXPECT_TRUE(drop(merlot));
     EXPECT_EQ(gamay->parent()->indexOfChild(gamay) + 1, gamay->parent()->indexOfChild(merlot));
 
     answerNode(QStringLiteral("Picpoul"));
