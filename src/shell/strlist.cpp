@@ -40,8 +40,8 @@ TStrList::TStrList(QLineEdit *box)
     setFrameShape(QFrame::NoFrame);
     const QString bg = picklist::colour();
     setStyleSheet(QStringLiteral("TStrList { background: %1; border: 1px solid %2; }"
-                                 "TStrList::item { padding: 0 4px; }"
-                                 "TStrList::item:selected { background: #7a1f35; color: white; }")
+                                 "TStrList::item { padding: 0 2px; }"
+                                 "TStrList::item:selected { background: #7a1f35; color: white; border: none; }")
                       .arg(bg, borderOf(bg)));
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { choose(row(item)); });
 }
