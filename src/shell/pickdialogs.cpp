@@ -141,14 +141,20 @@ TSelectDate::TSelectDate(QLineEdit *box, Dataset *dataset, const QString &field)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(4);
+    // Arrows hug their label so that year and month read as one control each.
     auto *head = new QGridLayout;
-    head->addWidget(Btn_PrevYear, 0, 0);
-    head->addWidget(Lab_Year, 0, 1);
-    head->addWidget(Btn_NextYear, 0, 2);
-    head->addWidget(Btn_PrevMonth, 1, 0);
-    head->addWidget(Lab_Month, 1, 1);
-    head->addWidget(Btn_NextMonth, 1, 2);
-    head->setColumnStretch(1, 1);
+    head->setHorizontalSpacing(2);
+    head->setVerticalSpacing(0);
+    head->setColumnStretch(0, 1);
+    head->setColumnStretch(4, 1);
+    for (QLabel *l : {Lab_Year, Lab_Month})
+        l->setMinimumWidth(110);
+    head->addWidget(Btn_PrevYear, 0, 1);
+    head->addWidget(Lab_Year, 0, 2);
+    head->addWidget(Btn_NextYear, 0, 3);
+    head->addWidget(Btn_PrevMonth, 1, 1);
+    head->addWidget(Lab_Month, 1, 2);
+    head->addWidget(Btn_NextMonth, 1, 3);
     layout->addLayout(head);
     layout->addWidget(Calendar);
     auto *row = new QHBoxLayout;
