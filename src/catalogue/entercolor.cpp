@@ -1,6 +1,7 @@
 #include "entercolor.h"
 
 #include "platform/prompt.h"
+#include "shell/tint.h"
 #include "storage/datamodule.h"
 
 #include <QDialogButtonBox>
@@ -28,6 +29,14 @@ QPushButton *button(QWidget *owner, const char *name, const QString &caption)
     return b;
 }
 
+// Colours stay readable while their control is disabled.
+QIcon vivid(const QPixmap &pixmap)
+{
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Disabled);
+    return icon;
+}
+
 QIcon swatchIcon(const QColor &color, QSize size)
 {
     QPixmap pixmap(size);
@@ -37,12 +46,13 @@ QIcon swatchIcon(const QColor &color, QSize size)
     p.setPen(QPen(QColor(0, 0, 0, 90), 1));
     p.setBrush(color);
     p.drawRoundedRect(QRectF(pixmap.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    return QIcon(pixmap);
+    p.end();
+    return vivid(pixmap);
 }
 
 QIcon glassIcon(const QColor &background, int intensity)
 {
-    return QIcon(QPixmap::fromImage(colours::preview(background, intensity, kIconSize)));
+    return vivid(QPixmap::fromImage(tintPicture(glassPicture(kIconSize), background, intensity)));
 }
 
 } // namespace
@@ -160,6 +170,10 @@ TEnterColor::TEnterColor(TDataModule1 &data, QWidget *parent)
     connect(Btn_Delete, &QPushButton::clicked, this, &TEnterColor::Btn_DeleteClick);
     connect(Btn_Close, &QPushButton::clicked, this, [this] { done(kClosed); });
     connect(Ed_Title, &QLineEdit::textChanged, this, &TEnterColor::Ed_TitleChange);
+    connect(Ed_Title, &QLineEdit::returnPressed, this, [this] {
+        if (m_editing)
+            Btn_OkClick();
+    });
     connect(TrackBar_Intensity, &QSlider::valueChanged, this, &TEnterColor::redrawPreview);
     connect(Btn_BackGroundColor, &QPushButton::clicked, this,
             [this] { pickColour(Btn_BackGroundColor, m_background, QStringLiteral("Couleur du fond")); });
@@ -181,6 +195,14 @@ void TEnterColor::showEvent(QShowEvent *event)
     m_shown = true;
     loadList();
     showSelection();
+}
+
+void TEnterColor::reject()
+{
+    if (m_editing)
+        Btn_CancelClick();
+    else
+        done(kClosed);
 }
 
 qint64 TEnterColor::selectedId() const

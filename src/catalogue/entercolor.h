@@ -33,6 +33,9 @@ public:
     QLabel *Lab_Intensity, *Img_Preview;
     QPushButton *Btn_Add, *Btn_Modify, *Btn_Delete, *Btn_Ok, *Btn_Cancel, *Btn_Close;
 
+    // Escape drops a pending edit first, then closes like " &Fermer".
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
 

@@ -1,16 +1,20 @@
 #include "catalogue/colours.h"
 #include "catalogue/entercolor.h"
+#include "mainwindow/mainform.h"
 #include "platform/prompt.h"
 #include "shell/tint.h"
 #include "support/fixtures.h"
 #include "support/typing.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 class ColoursTest : public CellarTest
 {
@@ -227,7 +231,9 @@ TEST_F(ColoursTest, AddEditSaveAndCancelThroughTheWindow)
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Gris"));
     prompt::setNextColor(QColor(1, 2, 3));
     QTest::mouseClick(w.Btn_BackGroundColor, Qt::LeftButton);
-    QTest::mouseClick(w.Btn_Cancel, Qt::LeftButton);
+    QTest::keyClick(w.Ed_Title, Qt::Key_Escape); // cancels, the window stays
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.editing());
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Blanc"));
     EXPECT_EQ(w.Ed_Title->text(), QStringLiteral("Blanc"));
     EXPECT_EQ(title(2), QStringLiteral("Blanc"));
@@ -238,11 +244,34 @@ TEST_F(ColoursTest, AddEditSaveAndCancelThroughTheWindow)
     QTest::mouseClick(w.Btn_Modify, Qt::LeftButton);
     w.Ed_Title->selectAll();
     typeText(w.Ed_Title, QStringLiteral("Blanc sec"));
-    QTest::keyClick(w.Btn_Ok, Qt::Key_Space);
+    QTest::keyClick(w.Ed_Title, Qt::Key_Return);
+    EXPECT_FALSE(w.editing());
     EXPECT_EQ(title(2), QStringLiteral("Blanc sec"));
     EXPECT_EQ(wines(QStringLiteral("Blanc")), 0);
     EXPECT_GE(wines(QStringLiteral("Blanc sec")), 1);
 
     QTest::mouseClick(w.Btn_Close, Qt::LeftButton);
     EXPECT_EQ(w.result(), TEnterColor::kClosed);
+}
+
+TEST_F(ColoursTest, OpenedFromTheMainWindow)
+{
+    AppSettings settings;
+    TMainForm form(data(), settings, folders());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.OpenDossier(1, QStringLiteral("Dossier"));
+    auto *command = form.findChild<QAction *>(QStringLiteral("Popup_Param_Color"));
+    ASSERT_TRUE(command);
+    EXPECT_TRUE(command->isEnabled());
+
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto *w = qobject_cast<TEnterColor *>(QApplication::activeModalWidget());
+        shown = w != nullptr;
+        if (w)
+            QTest::mouseClick(w->Btn_Close, Qt::LeftButton);
+    });
+    command->trigger();
+    EXPECT_TRUE(shown);
 }
