@@ -194,3 +194,24 @@ TEST_F(Calendar, StepsAndClearsToNull)
     bottle.post();
     EXPECT_TRUE(scalar(QStringLiteral("SELECT PurchaseDate FROM BOTTLE WHERE Id=1")).isNull());
 }
+
+TEST_F(Calendar, PickValueFromAValueList)
+{
+    QWidget window;
+    auto *box = new QLineEdit(&window);
+    box->setGeometry(10, 10, 160, 24);
+    window.show();
+    data().filterOnDossier(1);
+    Dataset &wine = data().Wine;
+    wine.open();
+    TStrList *list = PickValue(box, false, data().ComboItems, QStringLiteral("Country"), &wine);
+    EXPECT_TRUE(wine.isEditing());
+    ASSERT_GE(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), QString());
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("France"));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(box->text(), QStringLiteral("France"));
+    EXPECT_EQ(box->property("tag").toInt(), 1);
+    wine.cancel();
+}
