@@ -4,6 +4,7 @@
 #include "platform/prompt.h"
 #include "shell/busycursor.h"
 #include "storage/datamodule.h"
+#include "shell/dialogbutton.h"
 
 #include <QDragMoveEvent>
 #include <QHBoxLayout>
@@ -19,13 +20,6 @@
 namespace {
 constexpr int kIdRole = Qt::UserRole;
 
-QPushButton *button(QWidget *owner, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, owner);
-    b->setObjectName(QLatin1String(name));
-    b->setMinimumWidth(104);
-    return b;
-}
 
 int depthOf(const QTreeWidgetItem *item)
 {
@@ -56,8 +50,8 @@ void collect(QTreeWidgetItem *item, int depth, QList<characteristics::Node> &out
 TEnterTreeMiscNode::TEnterTreeMiscNode(const QString &title, QWidget *parent)
     : QDialog(parent)
     , Ed_Title(new QLineEdit(title, this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
 {
     setObjectName(QStringLiteral("TEnterTreeMiscNode"));
     setWindowTitle(QStringLiteral("Saisie d'une branche"));
@@ -137,10 +131,10 @@ void TMiscTreeView::dropEvent(QDropEvent *event)
 TTreeMisc::TTreeMisc(TDataModule1 &data, QWidget *parent)
     : QDialog(parent)
     , Tree_Misc(new TMiscTreeView(this))
-    , Btn_Add(button(this, "Btn_Add", QStringLiteral(" &Ajouter")))
-    , Btn_Modify(button(this, "Btn_Modify", QStringLiteral(" &Modifier")))
-    , Btn_Delete(button(this, "Btn_Delete", QStringLiteral(" &Supprimer")))
-    , Btn_Close(button(this, "Btn_Close", QStringLiteral(" &Fermer")))
+    , Btn_Add(dialogButton(this, "Btn_Add", QStringLiteral(" &Ajouter")))
+    , Btn_Modify(dialogButton(this, "Btn_Modify", QStringLiteral(" &Modifier")))
+    , Btn_Delete(dialogButton(this, "Btn_Delete", QStringLiteral(" &Supprimer")))
+    , Btn_Close(dialogButton(this, "Btn_Close", QStringLiteral(" &Fermer")))
     , Popup_Tree(new QMenu(this))
     , m_data(data)
 {

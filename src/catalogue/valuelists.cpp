@@ -5,6 +5,7 @@
 #include "shell/picklogic.h"
 #include "shell/strlist.h"
 #include "texts/languagehook.h"
+#include "shell/dialogbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,33 +15,14 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton *button(QWidget *owner, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, owner);
-    b->setObjectName(QLatin1String(name));
-    b->setMinimumWidth(96);
-    return b;
-}
-
-QHBoxLayout *buttonRow(QPushButton *ok, QPushButton *cancel)
-{
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
-}
-} // namespace
-
 // --- TComboList ------------------------------------------------------------
 
 TComboList::TComboList(const QString &caption, const QString &text, QWidget *parent)
     : QDialog(parent)
     , Lab_Title(new QLabel(QStringLiteral(" ") + caption, this))
     , Memo_List(new QPlainTextEdit(this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
 {
     setObjectName(QStringLiteral("TComboList"));
     setWindowTitle(QStringLiteral("Liste de valeurs"));
@@ -57,7 +39,7 @@ TComboList::TComboList(const QString &caption, const QString &text, QWidget *par
     layout->setContentsMargins(14, 12, 14, 12);
     layout->addWidget(Lab_Title);
     layout->addWidget(Memo_List, 1);
-    layout->addLayout(buttonRow(Btn_Ok, Btn_Cancel));
+    layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
     resize(360, 420);
     texts::translateWindow(this, QStringLiteral("ComboList"));
 }
@@ -92,8 +74,8 @@ bool EditValueList(const QString &caption, const QString &column, Dataset &combo
 TFoodList::TFoodList(const QStringList &entries, QWidget *parent)
     : QDialog(parent)
     , List_Food(new QListWidget(this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
 {
     setObjectName(QStringLiteral("TFoodList"));
     setWindowTitle(QStringLiteral("Liste des accords mets-vins"));
@@ -115,7 +97,7 @@ TFoodList::TFoodList(const QStringList &entries, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 12, 14, 12);
     layout->addWidget(List_Food, 1);
-    layout->addLayout(buttonRow(Btn_Ok, Btn_Cancel));
+    layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
     resize(340, 380);
     texts::translateWindow(this, QStringLiteral("ComboList"));
 }

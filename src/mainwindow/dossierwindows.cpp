@@ -2,6 +2,7 @@
 
 #include "platform/dataset.h"
 #include "platform/prompt.h"
+#include "shell/dialogbutton.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -14,29 +15,11 @@
 
 namespace {
 
-QPushButton *button(QDialog *owner, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, owner);
-    b->setObjectName(QLatin1String(name));
-    b->setMinimumWidth(96);
-    return b;
-}
-
 void setUp(QDialog *d, const char *name, const QString &title)
 {
     d->setObjectName(QLatin1String(name));
     d->setWindowTitle(title.trimmed());
     d->setModal(true);
-}
-
-// The buttons at the bottom right, the first one the default.
-QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
-{
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    for (QPushButton *b : buttons)
-        row->addWidget(b);
-    return row;
 }
 
 } // namespace
@@ -46,9 +29,9 @@ QHBoxLayout *buttonRow(std::initializer_list<QPushButton *> buttons)
 TFileList::TFileList(const QList<dossiers::Entry> &entries, QWidget *parent)
     : QDialog(parent)
     , List_Files(new QListWidget(this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
-    , Btn_Close(button(this, "Btn_Close", QStringLiteral(" &Fermer")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Close(dialogButton(this, "Btn_Close", QStringLiteral(" &Fermer")))
     , m_entries(entries)
 {
     setUp(this, "TFileList", QStringLiteral("  Liste des dossiers"));
@@ -94,8 +77,8 @@ TEnterFile::TEnterFile(Dataset &row, QWidget *parent)
     , Ed_Owner(new QLineEdit(this))
     , Ed_Comment(new QPlainTextEdit(this))
     , Chk_NoPassword(new QCheckBox(QStringLiteral("Supprimer le mot de passe"), this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
     , m_row(row)
 {
     setUp(this, "TEnterFile", QStringLiteral("  Dossier"));
@@ -180,8 +163,8 @@ void TEnterFile::reject()
 TEnterPassWord::TEnterPassWord(QWidget *parent)
     : QDialog(parent)
     , Ed_Password(new QLineEdit(this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
 {
     setUp(this, "TEnterPassWord", QStringLiteral("  Identification"));
     Ed_Password->setObjectName(QStringLiteral("Ed_Password"));

@@ -3,6 +3,7 @@
 #include "picklogic.h"
 #include "platform/dataset.h"
 #include "texts/languagehook.h"
+#include "shell/dialogbutton.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -21,13 +22,6 @@ namespace {
 QPointer<TSelectDate> g_calendar;
 const QString kDateFormat = QStringLiteral("dd/MM/yyyy");
 
-QPushButton *button(QWidget *owner, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, owner);
-    b->setObjectName(QLatin1String(name));
-    b->setMinimumWidth(88);
-    return b;
-}
 
 QToolButton *arrow(QWidget *owner, const char *name, Qt::ArrowType type, const QString &hint)
 {
@@ -46,8 +40,8 @@ TEnterStr::TEnterStr(const QString &label, const QString &start, QWidget *parent
     : QDialog(parent)
     , Lab_Title(new QLabel(label, this))
     , Ed_Str(new QLineEdit(start, this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
 {
     setObjectName(QStringLiteral("TEnterStr"));
     setWindowTitle(QStringLiteral("Saisie d'une chaine de caractère"));
@@ -97,8 +91,8 @@ TSelectDate::TSelectDate(QLineEdit *box, Dataset *dataset, const QString &field)
     , Btn_NextMonth(arrow(this, "Btn_NextMonth", Qt::RightArrow, QStringLiteral("Mois suivant")))
     , Calendar(new QCalendarWidget(this))
     , Btn_Clear(new QToolButton(this))
-    , Btn_Ok(button(this, "Btn_Ok", QStringLiteral(" &Ok")))
-    , Btn_Cancel(button(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
+    , Btn_Ok(dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok")))
+    , Btn_Cancel(dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler")))
     , m_box(box)
     , m_dataset(dataset)
     , m_field(field)
