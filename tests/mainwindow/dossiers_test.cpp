@@ -59,35 +59,11 @@ TEST(DossierCommandsNames, DeletionBackupFile)
 
 // --- Through the windows ------------------------------------------------------
 
-class DossierTest : public CellarTest
+class DossierTest : public MainWindowTest
 {
 protected:
-    void show()
-    {
-        m_form = std::make_unique<TMainForm>(data(), m_settings, folders());
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void TearDown() override
-    {
-        m_form.reset();
-        prompt::clear();
-        CellarTest::TearDown();
-    }
-    QAction *command(const char *name) { return m_form->findChild<QAction *>(QLatin1String(name)); }
     QString password(qint64 id) { return scalar(QStringLiteral("SELECT LoginPassword FROM PROFILES WHERE ID=%1").arg(id)).toString(); }
 
-    // Acts on the modal window of class T as soon as it is up.
-    template <class T>
-    static void whenShown(std::function<void(T *)> action, int tries = 2000)
-    {
-        QTimer::singleShot(0, [action, tries] {
-            if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget()))
-                action(w);
-            else if (tries > 0)
-                whenShown<T>(action, tries - 1);
-        });
-    }
     // Opens the dossier at row of the list, answering the password prompt
     // with typed when one comes.
     void openThroughList(int row, const QString &typed = {})
@@ -104,9 +80,6 @@ protected:
         });
         command("Popup_File_Open")->trigger();
     }
-
-    AppSettings m_settings;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 TEST_F(DossierTest, PasswordAtOpening)

@@ -14,32 +14,15 @@
 #include <QTest>
 #include <QToolButton>
 
-// The main window on a copy of the template: the sample dossier "Ma cave"
-// (11 wines, 16 bottle lines, 51 bottles) opens by itself.
-class MainFormTest : public CellarTest
+class MainFormTest : public MainWindowTest
 {
 protected:
-    void show()
-    {
-        m_form = std::make_unique<TMainForm>(data(), m_settings, folders());
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
-    }
-    void TearDown() override
-    {
-        m_form.reset();
-        CellarTest::TearDown();
-    }
-    QAction *command(const char *name) { return m_form->findChild<QAction *>(QLatin1String(name)); }
     void clickCard(QListView *view, int row)
     {
         const QRect r = view->visualRect(view->model()->index(row, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     }
     int wineRowOf(qint64 id) const { return m_form->wineCards.rowOf(id); }
-
-    AppSettings m_settings;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 TEST_F(MainFormTest, OpensTheFirstDossierWithoutPassword)

@@ -3,6 +3,9 @@
 #include "app/progress.h"
 #include "platform/prompt.h"
 
+#include <QAction>
+#include <QTest>
+
 QString programFolder()
 {
     return QStringLiteral(TONNEL_TEST_PROGRAM_DIR);
@@ -36,4 +39,22 @@ qint64 CellarTest::count(const QString &table, const QString &where)
 {
     return scalar(QStringLiteral("SELECT Count(*) FROM ") + table + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
         .toLongLong();
+}
+
+void MainWindowTest::show()
+{
+    m_form = std::make_unique<TMainForm>(data(), m_settings, folders());
+    m_form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void MainWindowTest::TearDown()
+{
+    m_form.reset();
+    CellarTest::TearDown();
+}
+
+QAction *MainWindowTest::command(const char *name) const
+{
+    return m_form->findChild<QAction *>(QLatin1String(name));
 }

@@ -1,8 +1,13 @@
 #pragma once
+#include "app/appsettings.h"
 #include "app/bootstrap.h"
+#include "mainwindow/mainform.h"
 #include "storage/datamodule.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -30,4 +35,29 @@ protected:
     QTemporaryDir m_dir;
     app::Prepared m_prepared;
     std::unique_ptr<TDataModule1> m_data;
+};
+
+// The main window shown on such a cellar: the sample dossier "Ma cave"
+// (11 wines, 16 bottle lines, 51 bottles) opens by itself.
+class MainWindowTest : public CellarTest
+{
+protected:
+    void show();
+    void TearDown() override;
+    QAction *command(const char *name) const;
+
+    // Acts on the modal window of class T as soon as it is up.
+    template <class T>
+    static void whenShown(std::function<void(T *)> action, int tries = 2000)
+    {
+        QTimer::singleShot(0, [action, tries] {
+            if (auto *w = qobject_cast<T *>(QApplication::activeModalWidget()))
+                action(w);
+            else if (tries > 0)
+                whenShown<T>(action, tries - 1);
+        });
+    }
+
+    AppSettings m_settings;
+    std::unique_ptr<TMainForm> m_form;
 };
