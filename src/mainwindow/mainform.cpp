@@ -114,6 +114,7 @@ TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const app::Folde
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
+    connectBottleCommands();
 
     connect(&WineMainList, &Dataset::currentRowChanged, this, &TMainForm::onWineRowChanged);
     Clock = new QTimer(this);

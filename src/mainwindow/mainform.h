@@ -47,6 +47,10 @@ public:
     void ShowBottleSummary();
     bool HasWineAlarm(qint64 dossier);
     void SelectWineAndBottle(qint64 wine, qint64 bottle);
+    // The bottle editor on line bottle (or a new line); its result, 1 for OK.
+    int EditBottle(qint64 bottle, bool isNew);
+    // Cellar entry of a new line of the current wine; its Id, or -1.
+    qint64 EnterBottles();
     void ClearFilters();
     void DeleteWine();
 
@@ -76,6 +80,9 @@ protected:
 
 private:
     void buildMenus();
+    void connectBottleCommands();
+    void editCurrentBottle();
+    void afterBottleChange(qint64 bottle);
     QWidget *buildLeftBar();
     QWidget *buildWinePane();
     QWidget *buildBottlePane();

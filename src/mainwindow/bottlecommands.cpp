@@ -1,0 +1,103 @@
+// The main window's bottle-line commands: cellar entry and line editing.
+#include "mainform.h"
+
+#include "catalogue/bottlelogic.h"
+#include "catalogue/enterbottle.h"
+#include "platform/prompt.h"
+#include "shell/datasetmodel.h"
+#include "storage/datamodule.h"
+
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+
+void TMainForm::connectBottleCommands()
+{
+    for (QObject *o : std::initializer_list<QObject *>{Btn_Add_Bottle, Btn_Edit_Bottle, Btn_Enter}) {
+        o->setProperty("soon", false);
+        o->setProperty("toolTip", QString());
+    }
+    connect(Btn_Add_Bottle, &QPushButton::clicked, this, [this] { EnterBottles(); });
+    connect(Btn_Enter, &QToolButton::clicked, this, [this] {
+        if (currentWine() >= 0)
+            EnterBottles();
+    });
+    connect(Btn_Edit_Bottle, &QPushButton::clicked, this, &TMainForm::editCurrentBottle);
+    // A double-click opens the line only while "Fiche" could.
+    const auto onDoubleClick = [this] {
+        if (Btn_Edit_Bottle->isEnabled())
+            editCurrentBottle();
+    };
+    connect(Grid_BottleList, &QListView::doubleClicked, this, onDoubleClick);
+    connect(Grid_Bottle, &QTableView::doubleClicked, this, onDoubleClick);
+}
+
+int TMainForm::EditBottle(qint64 bottle, bool isNew)
+{
+    Dataset &ds = m_data.Bottle;
+    if (!ds.isOpen())
+        ds.open();
+    if (isNew) {
+        m_data.setCurrentWine(currentWine());
+        ds.insert();
+    } else {
+        if (!ds.locate(QStringLiteral("Id"), bottle))
+            return 2;
+        ds.edit();
+    }
+    TEnterBottle editor(m_data, this);
+    editor.setNewRow(isNew);
+    editor.setCurrency(m_currency);
+    const int result = editor.exec();
+    ShowWineSummary();
+    return result;
+}
+
+qint64 TMainForm::EnterBottles()
+{
+    qint64 id = -1;
+    try {
+        m_data.Bottle.close();
+        m_data.Bottle.open();
+        if (EditBottle(-1, true) == 1) {
+            id = m_data.Bottle.integer(QStringLiteral("Id"));
+            bottle::writeEntryMovement(m_data);
+        }
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    m_data.Bottle.close();
+    if (id >= 0)
+        afterBottleChange(id);
+    UpdateCommands();
+    return id;
+}
+
+void TMainForm::editCurrentBottle()
+{
+    const qint64 id = currentBottle();
+    if (id < 0)
+        return;
+    try {
+        m_data.Bottle.close();
+        m_data.Bottle.open();
+        EditBottle(id, false);
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    m_data.Bottle.close();
+    afterBottleChange(id);
+    UpdateCommands();
+}
+
+void TMainForm::afterBottleChange(qint64 bottle)
+{
+    m_notify = false;
+    WineMainList.refreshKeepingPosition();
+    if (!cardLayout())
+        m_wineGrid->reload();
+    m_notify = true;
+    RefreshBottleList(bottle);
+    RefreshWineList(currentWine(), false, false, false);
+}
