@@ -3,7 +3,6 @@
 #include "bottlelogic.h"
 #include "catalogue/treemisc.h"
 #include "catalogue/valuelists.h"
-#include "mainwindow/cellarfigures.h"
 #include "platform/prompt.h"
 #include "shell/pickdialogs.h"
 #include "shell/picklogic.h"
@@ -86,6 +85,7 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     Ed_PurchaseValue = box(this, "Ed_PurchaseValue", 90);
     for (QLineEdit *b : {Ed_Quantity, Ed_Vintage, Ed_PurchasePrice, Ed_PurchaseValue})
         b->setAlignment(Qt::AlignRight);
+    // The boxes hold the edit format; the symbol beside them completes the money format.
     Lab_PurchasePrice_Money = new QLabel(this);
     Lab_PurchasePrice_Money->setObjectName(QStringLiteral("Lab_PurchasePrice_Money"));
     Lab_PurchaseValue_Money = new QLabel(this);
@@ -201,10 +201,17 @@ void TEnterBottle::bind(QLineEdit *b, const QString &field, Kind kind)
         if (m_loading)
             return;
         write(m_bound.at(i));
-        if (m_bound.at(i).kind == Kind::Amount)
-            refreshMoney();
         refreshOk();
     });
+    if (kind == Kind::Amount)
+        connect(b, &QLineEdit::editingFinished, this, [this, b] {
+            const QString shown = bottle::amountText(bottle::amount(b->text()));
+            if (!shown.isEmpty() && shown != b->text()) {
+                m_loading = true;
+                b->setText(shown);
+                m_loading = false;
+            }
+        });
 }
 
 void TEnterBottle::write(const Bound &b)
@@ -308,8 +315,8 @@ void TEnterBottle::refreshOk()
 
 void TEnterBottle::refreshMoney()
 {
-    Lab_PurchasePrice_Money->setText(figures::money(bottle::amount(Ed_PurchasePrice->text()), m_currency));
-    Lab_PurchaseValue_Money->setText(figures::money(bottle::amount(Ed_PurchaseValue->text()), m_currency));
+    Lab_PurchasePrice_Money->setText(m_currency);
+    Lab_PurchaseValue_Money->setText(m_currency);
 }
 
 void TEnterBottle::pickYear(QLineEdit *b, int first)
