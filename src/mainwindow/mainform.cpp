@@ -5,6 +5,8 @@
 #include "catalogue/entercolor.h"
 #include "mainwindow/cellarfigures.h"
 #include "mainwindow/dossiercommands.h"
+#include "mainwindow/enterexitcellar.h"
+#include "mainwindow/historiclist.h"
 #include "mainwindow/mainlists.h"
 #include "mainwindow/sortfiles.h"
 #include "mainwindow/speciallists.h"
@@ -159,6 +161,12 @@ void TMainForm::markSoon(QObject *command)
     command->setProperty("enabled", false);
 }
 
+void TMainForm::unmarkSoon(QObject *command)
+{
+    command->setProperty("soon", false);
+    command->setProperty("toolTip", QString());
+}
+
 void TMainForm::setCommandEnabled(QObject *command, bool on)
 {
     command->setProperty("enabled", on && !command->property("soon").toBool());
@@ -218,8 +226,10 @@ void TMainForm::buildMenus()
     m_listMenu->addSeparator();
     QMenu *history = m_listMenu->addMenu(QStringLiteral("Historique"));
     history->setToolTipsVisible(true);
-    addCommand(history, "Popup_List_Wine_Historic_Enter", QStringLiteral("Entrées"));
-    addCommand(history, "Popup_List_Wine_Historic_Exit", QStringLiteral("Sorties"));
+    connect(addCommand(history, "Popup_List_Wine_Historic_Enter", QStringLiteral("Entrées"), false), &QAction::triggered,
+            this, [this] { showHistory(false); });
+    connect(addCommand(history, "Popup_List_Wine_Historic_Exit", QStringLiteral("Sorties"), false), &QAction::triggered,
+            this, [this] { showHistory(true); });
     addCommand(m_listMenu, "Localisationencave1", QStringLiteral("Localisation en cave"));
 
     m_searchMenu = menu("Menu_Search", QStringLiteral("&Recherche"));
@@ -300,6 +310,8 @@ QWidget *TMainForm::buildLeftBar()
         markSoon(b);
         layout->addWidget(b);
     }
+    unmarkSoon(Btn_Exit);
+    connect(Btn_Exit, &QToolButton::clicked, this, &TMainForm::exitCurrentWine);
     layout->addSpacing(10);
     Btn_Lists = barButton("Btn_Lists", QStringLiteral("&Listes"), bar);
     Btn_Search = barButton("Btn_Search", QStringLiteral("&Chercher"), bar);
@@ -446,6 +458,8 @@ QWidget *TMainForm::buildBottlePane()
     Btn_Sort_Bottle->setText(QStringLiteral("⇅"));
     for (QObject *o : std::initializer_list<QObject *>{Btn_Add_Bottle, Btn_Edit_Bottle, Btn_Delete_Bottle, Btn_Sort_Bottle})
         markSoon(o);
+    unmarkSoon(Btn_Delete_Bottle);
+    connect(Btn_Delete_Bottle, &QPushButton::clicked, this, &TMainForm::exitCurrentWine);
     head->addWidget(Lab_Bottle);
     head->addWidget(Lab_Bottle_Value, 1);
     for (QWidget *w : std::initializer_list<QWidget *>{Btn_Add_Bottle, Btn_Edit_Bottle, Btn_Delete_Bottle, Btn_Sort_Bottle})
@@ -887,7 +901,8 @@ void TMainForm::UpdateCommands()
     setCommandEnabled(command("Popup_File_Add"), !open);
     for (const char *name : {"Popup_File_Close", "Popup_File_Edit", "Popup_File_Delete", "Popup_Tools_Import", "Popup_Tools_Export"})
         setCommandEnabled(command(name), open);
-    for (const char *name : {"Popup_List_Wine_Drink", "Popup_List_Wine_Best", "Popup_List_Wine_Purchase", "Popup_List_Wine_Alarm"})
+    for (const char *name : {"Popup_List_Wine_Drink", "Popup_List_Wine_Best", "Popup_List_Wine_Purchase", "Popup_List_Wine_Alarm",
+                             "Popup_List_Wine_Historic_Enter", "Popup_List_Wine_Historic_Exit"})
         setCommandEnabled(command(name), open);
     setCommandEnabled(Btn_Sort_Wine, open);
     setCommandEnabled(Btn_Sort_Bottle, open);
@@ -904,6 +919,7 @@ void TMainForm::UpdateCommands()
     setCommandEnabled(Btn_Add_Bottle, wineChosen);
     setCommandEnabled(Btn_Edit_Bottle, bottleChosen);
     setCommandEnabled(Btn_Delete_Bottle, bottleChosen);
+    setCommandEnabled(Btn_Exit, wineChosen);
 
     Btn_WineAlarm->setVisible(HasWineAlarm(m_dossier));
 }
@@ -924,6 +940,36 @@ void TMainForm::showList(int kind)
     if (cardLayout())
         selectWineRow(wineCards.rowOf(choice->wine));
     WineMainList.locate(QStringLiteral("Id"), choice->wine);
+}
+
+void TMainForm::showHistory(bool exits)
+{
+    if (m_dossier < 0)
+        return;
+    const auto choice = movements::showHistory(exits ? THistoricList::Kind::Exit : THistoricList::Kind::Enter,
+                                               m_data.ADOConnection1, m_dossier, m_currency, this,
+                                               QDate::currentDate().year());
+    if (choice)
+        SelectWineAndBottle(choice->wine, choice->bottle);
+}
+
+int TMainForm::ExitBottles(qint64 wine)
+{
+    if (wine < 0)
+        return 2;
+    TEnterExitCellar window(m_data, wine, m_currency, this);
+    return window.exec() == QDialog::Accepted ? 1 : 2;
+}
+
+void TMainForm::exitCurrentWine()
+{
+    const qint64 wine = currentWine();
+    if (ExitBottles(wine) == 1) {
+        // Only this wine changed: its card and the heading follow, no rebuild.
+        RefreshBottleList(currentBottle());
+        RefreshWineList(wine, false, false, false);
+    }
+    UpdateCommands();
 }
 
 void TMainForm::onWineRowChanged()

@@ -53,6 +53,8 @@ public:
     qint64 EnterBottles();
     void ClearFilters();
     void DeleteWine();
+    // Cellar exit of the wine's bottles; 1 when the exit window closed with OK.
+    int ExitBottles(qint64 wine);
 
     Dataset WineMainList;
     Dataset BottleMainList;
@@ -102,6 +104,9 @@ private:
     void onWineCardClicked(const QModelIndex &index);
     void onBottleCardClicked(const QModelIndex &index);
     void showList(int kind);
+    void showHistory(bool exits);
+    void exitCurrentWine();
+    void unmarkSoon(QObject *command);
     void tick();
     void rememberGeometry();
 
