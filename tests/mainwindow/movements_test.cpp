@@ -2,6 +2,7 @@
 #include "mainwindow/historiclist.h"
 #include "mainwindow/movements.h"
 #include "platform/prompt.h"
+#include "shell/strlist.h"
 #include "support/fixtures.h"
 #include "support/typing.h"
 
@@ -73,6 +74,13 @@ TEST_F(MovementsTest, ExitLowersLinesWritesMovementsAndDropsEmptiedLine)
     w.Ed_Date->clear();
     typeText(w.Ed_Date, QStringLiteral("31/12/2025"));
     typeText(w.Memo_Guest, QStringLiteral("Chloé"));
+    QTest::keyClick(w.Ed_Event, Qt::Key_Return); // the occasion comes from its list
+    TStrList *list = TStrList::current();
+    ASSERT_NE(list, nullptr);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    const QString event = w.Ed_Event->text();
+    EXPECT_FALSE(event.isEmpty());
     prompt::setNextAnswer(prompt::Yes);
     QTest::mouseClick(w.Btn_Ok, Qt::LeftButton);
     EXPECT_EQ(prompt::lastText(), QStringLiteral("Confirmez-vous la sortie de 4 bouteilles ?"));
@@ -81,7 +89,7 @@ TEST_F(MovementsTest, ExitLowersLinesWritesMovementsAndDropsEmptiedLine)
     EXPECT_EQ(count(QStringLiteral("BOTTLE"), QStringLiteral("Id_Wine=2")), 1);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Quantity FROM BOTTLE WHERE Id=3")).toInt(), 1);
     const ResultSet rows = db().select(QStringLiteral(
-        "SELECT Id_Bottle, Quantity, ActionDate, Guest, PurchaseCompagny FROM HISTORIC WHERE ActionType=2 AND Id_Wine=2 "
+        "SELECT Id_Bottle, Quantity, ActionDate, Guest, PurchaseCompagny, Event FROM HISTORIC WHERE ActionType=2 AND Id_Wine=2 "
         "AND Id>23 ORDER BY Id_Bottle"));
     ASSERT_EQ(rows.rowCount(), 2);
     EXPECT_EQ(rows.at(0, 0).toInt(), 3);
@@ -91,6 +99,7 @@ TEST_F(MovementsTest, ExitLowersLinesWritesMovementsAndDropsEmptiedLine)
     EXPECT_EQ(rows.at(0, 2).toDate(), QDate(2025, 12, 31));
     EXPECT_EQ(rows.at(0, 3).toString(), QStringLiteral("Chloé"));
     EXPECT_EQ(rows.at(0, 4).toString(), QStringLiteral("Achat au domaine"));
+    EXPECT_EQ(rows.at(1, 5).toString(), event);
 }
 
 TEST_F(MovementsTest, NoOrFailureChangesNoStock)
