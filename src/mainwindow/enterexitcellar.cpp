@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -43,6 +44,20 @@ public:
         if (role == Qt::TextAlignmentRole && index.isValid() && (index.column() < 3 || index.column() > 7))
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return DatasetModel::data(index, role);
+    }
+};
+
+// The counts keep their grey on the selected line too.
+class CountDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_Selected;
     }
 };
 
@@ -110,6 +125,9 @@ TEnterExitCellar::TEnterExitCellar(TDataModule1 &data, qint64 wine, const QStrin
     Grid_Exit->verticalHeader()->hide();
     Grid_Exit->verticalHeader()->setDefaultSectionSize(Grid_Exit->fontMetrics().height() + 12);
     Grid_Exit->setWordWrap(false);
+    auto *counts = new CountDelegate(Grid_Exit);
+    Grid_Exit->setItemDelegateForColumn(0, counts);
+    Grid_Exit->setItemDelegateForColumn(1, counts);
     Grid_Exit->horizontalHeader()->setStretchLastSection(true);
     const int digit = Grid_Exit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     for (int c = 0; c < m_model->columnCount(); ++c) {
