@@ -3,6 +3,7 @@
 
 #include "platform/dataset.h"
 #include "texts/languagehook.h"
+#include "mainwindow/listcolumns.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -11,16 +12,8 @@ namespace {
 
 std::vector<ListColumn> bottleColumns(const QString &currency)
 {
-    const auto years = [](const char *begin, const char *end) {
-        return [begin, end](const Dataset &q, int r) {
-            return QVariant(figures::yearRange(q.valueAt(r, QLatin1String(begin)), q.valueAt(r, QLatin1String(end))));
-        };
-    };
-    const auto money = [currency](const char *field) {
-        return [currency, field](const Dataset &q, int r) {
-            return QVariant(figures::money(q.valueAt(r, QLatin1String(field)), currency));
-        };
-    };
+    const auto years = listcolumns::yearRange;
+    const auto money = [&currency](const char *field) { return listcolumns::money(field, currency); };
     const Qt::Alignment right = Qt::AlignRight;
     return {
         listColumn("WineCode", "Code produit", 10),

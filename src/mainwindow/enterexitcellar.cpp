@@ -8,6 +8,7 @@
 #include "shell/pickdialogs.h"
 #include "shell/strlist.h"
 #include "storage/datamodule.h"
+#include "mainwindow/listcolumns.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -63,16 +64,8 @@ protected:
 
 QList<DatasetModel::Column> exitColumns(const QString &currency)
 {
-    const auto years = [](const char *begin, const char *end) {
-        return [begin, end](const Dataset &q, int r) {
-            return QVariant(figures::yearRange(q.valueAt(r, QLatin1String(begin)), q.valueAt(r, QLatin1String(end))));
-        };
-    };
-    const auto money = [currency](const char *field) {
-        return [currency, field](const Dataset &q, int r) {
-            return QVariant(figures::money(q.valueAt(r, QLatin1String(field)), currency));
-        };
-    };
+    const auto years = listcolumns::yearRange;
+    const auto money = [&currency](const char *field) { return listcolumns::money(field, currency); };
     return {
         {QStringLiteral("Quantity"), QStringLiteral("Stock"), 5},
         {QStringLiteral("Exit"), QStringLiteral("Sortir"), 7},

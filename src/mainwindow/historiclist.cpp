@@ -3,6 +3,7 @@
 #include "movements.h"
 
 #include "platform/dataset.h"
+#include "mainwindow/listcolumns.h"
 
 #include <QLabel>
 #include <QTableView>
@@ -12,11 +13,7 @@ namespace {
 
 std::vector<ListColumn> historicColumns(THistoricList::Kind kind, const QString &currency)
 {
-    const auto money = [currency](const char *field) {
-        return [currency, field](const Dataset &q, int r) {
-            return QVariant(figures::money(q.valueAt(r, QLatin1String(field)), currency));
-        };
-    };
+    const auto money = [&currency](const char *field) { return listcolumns::money(field, currency); };
     const Qt::Alignment right = Qt::AlignRight;
     const bool exits = kind == THistoricList::Kind::Exit;
     std::vector<ListColumn> out{

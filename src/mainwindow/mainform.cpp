@@ -4,6 +4,7 @@
 #include "catalogue/treemisc.h"
 #include "catalogue/entercolor.h"
 #include "mainwindow/cellarfigures.h"
+#include "mainwindow/listcolumns.h"
 #include "mainwindow/dossiercommands.h"
 #include "mainwindow/enterexitcellar.h"
 #include "mainwindow/historiclist.h"
@@ -481,16 +482,8 @@ QWidget *TMainForm::buildBottlePane()
 
     Grid_Bottle = new QTableView(m_bottleStack);
     Grid_Bottle->setObjectName(QStringLiteral("Grid_Bottle"));
-    const auto moneyColumn = [this](const char *field) {
-        return [this, f = QString::fromLatin1(field)](const Dataset &ds, int row) {
-            return QVariant(figures::money(ds.valueAt(row, f), m_currency));
-        };
-    };
-    const auto yearsColumn = [](const char *begin, const char *end) {
-        return [b = QString::fromLatin1(begin), e = QString::fromLatin1(end)](const Dataset &ds, int row) {
-            return QVariant(figures::yearRange(ds.valueAt(row, b), ds.valueAt(row, e)));
-        };
-    };
+    const auto moneyColumn = [this](const char *field) { return listcolumns::money(field, m_currency); };
+    const auto yearsColumn = listcolumns::yearRange;
     m_bottleGrid = new DatasetModel(BottleMainList,
                                     {{QStringLiteral("Quantity"), QStringLiteral("Stock"), 5},
                                      {QStringLiteral("Vintage"), QStringLiteral("Millésime"), 4},

@@ -15,24 +15,17 @@
 #include <functional>
 
 // The bottle editor run by the main window on the sample dossier "Ma cave".
-class EnterBottleTest : public CellarTest
+class EnterBottleTest : public MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        CellarTest::SetUp();
+        MainWindowTest::SetUp();
         db().exec(QStringLiteral("INSERT INTO COMPAGNY (Id_File, CoType, Title) VALUES (-1, 1, 'Cave Durand')"));
         m_supplier = db().scalar(QStringLiteral("SELECT Id FROM COMPAGNY WHERE Title='Cave Durand'")).toLongLong();
-        m_form = std::make_unique<TMainForm>(data(), m_settings, folders());
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+        show();
         m_wine = m_form->currentWine();
         ASSERT_GE(m_wine, 0);
-    }
-    void TearDown() override
-    {
-        m_form.reset();
-        CellarTest::TearDown();
     }
     // Runs action on the editor once it is open modally.
     void onEditor(std::function<void(TEnterBottle &)> action)
@@ -55,8 +48,6 @@ protected:
     }
     qint64 stock() { return scalar(QStringLiteral("SELECT Sum(Quantity) FROM BOTTLE WHERE Id_Wine=%1").arg(m_wine)).toLongLong(); }
 
-    AppSettings m_settings;
-    std::unique_ptr<TMainForm> m_form;
     qint64 m_wine = -1;
     qint64 m_supplier = -1;
 };

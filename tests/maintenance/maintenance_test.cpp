@@ -37,20 +37,10 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-class MaintenanceTest : public CellarTest
+class MaintenanceTest : public MainWindowTest
 {
 protected:
-    void TearDown() override
-    {
-        m_form.reset();
-        CellarTest::TearDown();
-    }
-    void showMainWindow()
-    {
-        m_form = std::make_unique<TMainForm>(data(), m_settings, folders());
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
-    }
+    void showMainWindow() { show(); }
     void trigger(const char *name)
     {
         QAction *a = m_form->findChild<QAction *>(QLatin1String(name));
@@ -67,8 +57,6 @@ protected:
         return maintenance::backupTo(data(), file, QStringLiteral("Essai"), progress);
     }
 
-    AppSettings m_settings;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 // Through the menu: backup, delete a wine and its picture, add another
