@@ -8,6 +8,7 @@
 #include "shell/picklogic.h"
 #include "shell/strlist.h"
 #include "storage/datamodule.h"
+#include "shell/dialogbutton.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -141,14 +142,9 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     for (QPushButton *b : {Btn_Ok, Btn_Cancel})
         b->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
     setFixedWidth(440);
 
     bind(Ed_Code, QStringLiteral("Code"), Kind::Text);
@@ -400,13 +396,9 @@ TEnterPeriod::TEnterPeriod(const QString &from, const QString &to, QWidget *pare
     grid->addLayout(row({Ed_Begin, Btn_Begin}), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Au"), this), 1, 0);
     grid->addLayout(row({Ed_End, Btn_End}), 1, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
 
     Ed_Begin->setText(from);
     Ed_End->setText(to);
