@@ -136,10 +136,8 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     grid->addWidget(remarkCaption, r++, 0, 1, 2);
     grid->addWidget(Ed_Remark1, r++, 0, 1, 2);
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    Btn_Ok = dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok"));
+    Btn_Cancel = dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler"));
     for (QPushButton *b : {Btn_Ok, Btn_Cancel})
         b->setAutoDefault(false);
     auto *layout = new QVBoxLayout(this);
@@ -384,10 +382,8 @@ TEnterPeriod::TEnterPeriod(const QString &from, const QString &to, QWidget *pare
     Ed_End = box(this, "Ed_End", 90, true);
     Btn_Begin = dropButton(this, "Btn_Begin", QStringLiteral("…"));
     Btn_End = dropButton(this, "Btn_End", QStringLiteral("…"));
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    Btn_Ok = dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok"));
+    Btn_Cancel = dialogButton(this, "Btn_Cancel", QStringLiteral(" &Annuler"));
     for (QPushButton *b : {Btn_Ok, Btn_Cancel})
         b->setAutoDefault(false);
 
