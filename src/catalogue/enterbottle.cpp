@@ -1,6 +1,7 @@
 #include "enterbottle.h"
 
 #include "bottlelogic.h"
+#include "fieldbinding.h"
 #include "catalogue/treemisc.h"
 #include "catalogue/valuelists.h"
 #include "platform/prompt.h"
@@ -9,6 +10,7 @@
 #include "shell/strlist.h"
 #include "storage/datamodule.h"
 #include "shell/dialogbutton.h"
+#include "shell/formboxes.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -22,47 +24,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLineEdit *box(QWidget *parent, const char *name, int width = 0, bool readOnly = false)
-{
-    auto *b = new QLineEdit(parent);
-    b->setObjectName(QLatin1String(name));
-    if (width > 0)
-        b->setFixedWidth(width);
-    b->setReadOnly(readOnly);
-    return b;
-}
-
-QToolButton *dropButton(QWidget *parent, const char *name, const QString &text = QStringLiteral("▾"))
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(text);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-QHBoxLayout *row(std::initializer_list<QWidget *> widgets, bool stretch = true)
-{
-    auto *l = new QHBoxLayout;
-    l->setSpacing(2);
-    for (QWidget *w : widgets)
-        l->addWidget(w);
-    if (stretch)
-        l->addStretch(1);
-    return l;
-}
-
-bool isEnter(QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-} // namespace
 
 TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     : QDialog(parent)
@@ -71,19 +32,19 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     setObjectName(QStringLiteral("TEnterBottle"));
     setWindowTitle(QStringLiteral("  Saisie de bouteille(s)"));
 
-    Ed_Code = box(this, "Ed_Code", 160);
-    Ed_Quantity = box(this, "Ed_Quantity", 60);
-    Ed_Vintage = box(this, "Ed_Vintage", 60);
+    Ed_Code = lineBox(this, "Ed_Code", 160);
+    Ed_Quantity = lineBox(this, "Ed_Quantity", 60);
+    Ed_Vintage = lineBox(this, "Ed_Vintage", 60);
     Btn_Vintage = dropButton(this, "Btn_Vintage");
-    Ed_Format = box(this, "Ed_Format", 160, true);
+    Ed_Format = lineBox(this, "Ed_Format", 160, true);
     Btn_Format = dropButton(this, "Btn_Format");
-    Ed_PurchaseDate = box(this, "Ed_PurchaseDate", 90);
+    Ed_PurchaseDate = lineBox(this, "Ed_PurchaseDate", 90);
     Ed_PurchaseDate->setPlaceholderText(QStringLiteral("jj/mm/aaaa"));
     Btn_PurchaseDate = dropButton(this, "Btn_PurchaseDate", QStringLiteral("…"));
-    Ed_Compagny = box(this, "Ed_Compagny", 0, true);
+    Ed_Compagny = lineBox(this, "Ed_Compagny", 0, true);
     Btn_Compagny = dropButton(this, "Btn_Compagny");
-    Ed_PurchasePrice = box(this, "Ed_PurchasePrice", 90);
-    Ed_PurchaseValue = box(this, "Ed_PurchaseValue", 90);
+    Ed_PurchasePrice = lineBox(this, "Ed_PurchasePrice", 90);
+    Ed_PurchaseValue = lineBox(this, "Ed_PurchaseValue", 90);
     for (QLineEdit *b : {Ed_Quantity, Ed_Vintage, Ed_PurchasePrice, Ed_PurchaseValue})
         b->setAlignment(Qt::AlignRight);
     // The boxes hold the edit format; the symbol beside them completes the money format.
@@ -91,19 +52,19 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     Lab_PurchasePrice_Money->setObjectName(QStringLiteral("Lab_PurchasePrice_Money"));
     Lab_PurchaseValue_Money = new QLabel(this);
     Lab_PurchaseValue_Money->setObjectName(QStringLiteral("Lab_PurchaseValue_Money"));
-    Ed_DrinkYearBegin = box(this, "Ed_DrinkYearBegin", 60);
+    Ed_DrinkYearBegin = lineBox(this, "Ed_DrinkYearBegin", 60);
     Btn_DrinkYearBegin = dropButton(this, "Btn_DrinkYearBegin");
-    Ed_DrinkYearEnd = box(this, "Ed_DrinkYearEnd", 60);
+    Ed_DrinkYearEnd = lineBox(this, "Ed_DrinkYearEnd", 60);
     Btn_DrinkYearEnd = dropButton(this, "Btn_DrinkYearEnd");
-    Ed_BestYearBegin = box(this, "Ed_BestYearBegin", 60);
+    Ed_BestYearBegin = lineBox(this, "Ed_BestYearBegin", 60);
     Btn_BestYearBegin = dropButton(this, "Btn_BestYearBegin");
-    Ed_BestYearEnd = box(this, "Ed_BestYearEnd", 60);
+    Ed_BestYearEnd = lineBox(this, "Ed_BestYearEnd", 60);
     Btn_BestYearEnd = dropButton(this, "Btn_BestYearEnd");
     Ed_Remark1 = new QPlainTextEdit(this);
     Ed_Remark1->setObjectName(QStringLiteral("Ed_Remark1"));
     Ed_Remark1->setTabChangesFocus(true);
     Ed_Remark1->setFixedHeight(70);
-    Ed_Location = box(this, "Ed_Location", 0, true);
+    Ed_Location = lineBox(this, "Ed_Location", 0, true);
     Btn_Location_Select = dropButton(this, "Btn_Location_Select", QStringLiteral("…"));
     // The location chooser is not there yet.
     Btn_Location_Select->setEnabled(false);
@@ -119,19 +80,19 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
         grid->addWidget(lab, r, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid->addLayout(content, r++, 1);
     };
-    line(QStringLiteral("Code"), row({Ed_Code}));
-    line(QStringLiteral("Quantité"), row({Ed_Quantity}));
-    line(QStringLiteral("Millésime"), row({Ed_Vintage, Btn_Vintage}));
-    line(QStringLiteral("Format"), row({Ed_Format, Btn_Format}));
-    line(QStringLiteral("Date d'achat"), row({Ed_PurchaseDate, Btn_PurchaseDate}));
-    line(QStringLiteral("Fournisseur"), row({Ed_Compagny, Btn_Compagny}, false));
-    line(QStringLiteral("Prix d'achat (Unit.)"), row({Ed_PurchasePrice, Lab_PurchasePrice_Money}));
-    line(QStringLiteral("Valeur estimée (Unit.)"), row({Ed_PurchaseValue, Lab_PurchaseValue_Money}));
+    line(QStringLiteral("Code"), boxRow({Ed_Code}));
+    line(QStringLiteral("Quantité"), boxRow({Ed_Quantity}));
+    line(QStringLiteral("Millésime"), boxRow({Ed_Vintage, Btn_Vintage}));
+    line(QStringLiteral("Format"), boxRow({Ed_Format, Btn_Format}));
+    line(QStringLiteral("Date d'achat"), boxRow({Ed_PurchaseDate, Btn_PurchaseDate}));
+    line(QStringLiteral("Fournisseur"), boxRow({Ed_Compagny, Btn_Compagny}, false));
+    line(QStringLiteral("Prix d'achat (Unit.)"), boxRow({Ed_PurchasePrice, Lab_PurchasePrice_Money}));
+    line(QStringLiteral("Valeur estimée (Unit.)"), boxRow({Ed_PurchaseValue, Lab_PurchaseValue_Money}));
     line(QStringLiteral("Boire de"),
-         row({Ed_DrinkYearBegin, Btn_DrinkYearBegin, new QLabel(QStringLiteral("  à "), this), Ed_DrinkYearEnd, Btn_DrinkYearEnd}));
+         boxRow({Ed_DrinkYearBegin, Btn_DrinkYearBegin, new QLabel(QStringLiteral("  à "), this), Ed_DrinkYearEnd, Btn_DrinkYearEnd}));
     line(QStringLiteral("Apogé de "),
-         row({Ed_BestYearBegin, Btn_BestYearBegin, new QLabel(QStringLiteral("  à "), this), Ed_BestYearEnd, Btn_BestYearEnd}));
-    line(QStringLiteral("Localisation"), row({Ed_Location, Btn_Location_Select, Btn_Location_Delete}, false));
+         boxRow({Ed_BestYearBegin, Btn_BestYearBegin, new QLabel(QStringLiteral("  à "), this), Ed_BestYearEnd, Btn_BestYearEnd}));
+    line(QStringLiteral("Localisation"), boxRow({Ed_Location, Btn_Location_Select, Btn_Location_Delete}, false));
     auto *remarkCaption = new QLabel(QStringLiteral("Remarques (255 caractères)"), this);
     grid->addWidget(remarkCaption, r++, 0, 1, 2);
     grid->addWidget(Ed_Remark1, r++, 0, 1, 2);
@@ -145,24 +106,22 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
     setFixedWidth(440);
 
-    bind(Ed_Code, QStringLiteral("Code"), Kind::Text);
-    bind(Ed_Quantity, QStringLiteral("Quantity"), Kind::Whole);
-    bind(Ed_Vintage, QStringLiteral("Vintage"), Kind::Whole);
-    bind(Ed_Format, QStringLiteral("Format"), Kind::Text);
-    bind(Ed_PurchaseDate, QStringLiteral("PurchaseDate"), Kind::Date);
-    bind(Ed_PurchasePrice, QStringLiteral("PurchasePrice"), Kind::Amount);
-    bind(Ed_PurchaseValue, QStringLiteral("PurchaseValue"), Kind::Amount);
-    bind(Ed_DrinkYearBegin, QStringLiteral("DrinkYearBegin"), Kind::Whole);
-    bind(Ed_DrinkYearEnd, QStringLiteral("DrinkYearEnd"), Kind::Whole);
-    bind(Ed_BestYearBegin, QStringLiteral("BestYearBegin"), Kind::Whole);
-    bind(Ed_BestYearEnd, QStringLiteral("BestYearEnd"), Kind::Whole);
-    bind(Ed_Location, QStringLiteral("Location"), Kind::Text);
-    connect(Ed_Remark1, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_loading)
-            return;
-        m_data.Bottle.ensureEditing();
-        m_data.Bottle.setValue(QStringLiteral("Remark1"), Ed_Remark1->toPlainText());
-    });
+    using Kind = FieldBinding::Kind;
+    m_fields = new FieldBinding(m_data.Bottle, this);
+    m_fields->bind(Ed_Code, QStringLiteral("Code"), Kind::Text);
+    m_fields->bind(Ed_Quantity, QStringLiteral("Quantity"), Kind::Whole);
+    m_fields->bind(Ed_Vintage, QStringLiteral("Vintage"), Kind::Whole);
+    m_fields->bind(Ed_Format, QStringLiteral("Format"), Kind::Text);
+    m_fields->bind(Ed_PurchaseDate, QStringLiteral("PurchaseDate"), Kind::Date);
+    m_fields->bind(Ed_PurchasePrice, QStringLiteral("PurchasePrice"), Kind::Number, 2);
+    m_fields->bind(Ed_PurchaseValue, QStringLiteral("PurchaseValue"), Kind::Number, 2);
+    m_fields->bind(Ed_DrinkYearBegin, QStringLiteral("DrinkYearBegin"), Kind::Whole);
+    m_fields->bind(Ed_DrinkYearEnd, QStringLiteral("DrinkYearEnd"), Kind::Whole);
+    m_fields->bind(Ed_BestYearBegin, QStringLiteral("BestYearBegin"), Kind::Whole);
+    m_fields->bind(Ed_BestYearEnd, QStringLiteral("BestYearEnd"), Kind::Whole);
+    m_fields->bind(Ed_Location, QStringLiteral("Location"), Kind::Text);
+    m_fields->bind(Ed_Remark1, QStringLiteral("Remark1"));
+    m_fields->changed = [this] { refreshOk(); };
 
     const std::pair<QToolButton *, QLineEdit *> years[] = {{Btn_DrinkYearBegin, Ed_DrinkYearBegin},
                                                            {Btn_DrinkYearEnd, Ed_DrinkYearEnd},
@@ -188,56 +147,9 @@ TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     m_data.customCaptions(m_data.currentDossier());
 }
 
-void TEnterBottle::bind(QLineEdit *b, const QString &field, Kind kind)
-{
-    m_bound.append({b, field, kind});
-    connect(b, &QLineEdit::textChanged, this, [this, i = m_bound.size() - 1] {
-        if (m_loading)
-            return;
-        write(m_bound.at(i));
-        refreshOk();
-    });
-    if (kind == Kind::Amount)
-        connect(b, &QLineEdit::editingFinished, this, [this, b] {
-            const QString shown = bottle::amountText(bottle::amount(b->text()));
-            if (!shown.isEmpty() && shown != b->text()) {
-                m_loading = true;
-                b->setText(shown);
-                m_loading = false;
-            }
-        });
-}
-
-void TEnterBottle::write(const Bound &b)
-{
-    Dataset &ds = m_data.Bottle;
-    const QString text = b.box->text();
-    QVariant value;
-    switch (b.kind) {
-    case Kind::Text: value = text; break;
-    case Kind::Whole: value = bottle::wholeNumber(text); break;
-    case Kind::Amount: value = bottle::amount(text); break;
-    case Kind::Date: value = bottle::date(text); break;
-    }
-    ds.ensureEditing();
-    ds.setValue(b.field, value);
-}
-
 void TEnterBottle::load()
 {
-    const Dataset &ds = m_data.Bottle;
-    m_loading = true;
-    for (const Bound &b : m_bound) {
-        const QVariant v = ds.value(b.field);
-        switch (b.kind) {
-        case Kind::Text: b.box->setText(v.toString()); break;
-        case Kind::Whole: b.box->setText(v.isNull() ? QString() : QString::number(v.toLongLong())); break;
-        case Kind::Amount: b.box->setText(bottle::amountText(v)); break;
-        case Kind::Date: b.box->setText(bottle::dateText(v)); break;
-        }
-    }
-    Ed_Remark1->setPlainText(ds.text(QStringLiteral("Remark1")));
-    m_loading = false;
+    m_fields->load();
     refreshMoney();
 }
 
@@ -283,7 +195,7 @@ bool TEnterBottle::eventFilter(QObject *watched, QEvent *event)
         organiser.exec();
         return true;
     }
-    if (isEnter(event)) {
+    if (isEnterKey(event)) {
         if (watched == Ed_Vintage)
             pickYear(Ed_Vintage, 1900);
         else if (watched == Ed_Format)
@@ -378,8 +290,8 @@ TEnterPeriod::TEnterPeriod(const QString &from, const QString &to, QWidget *pare
 {
     setObjectName(QStringLiteral("TEnterPeriod"));
     setWindowTitle(QStringLiteral("  Période"));
-    Ed_Begin = box(this, "Ed_Begin", 90, true);
-    Ed_End = box(this, "Ed_End", 90, true);
+    Ed_Begin = lineBox(this, "Ed_Begin", 90, true);
+    Ed_End = lineBox(this, "Ed_End", 90, true);
     Btn_Begin = dropButton(this, "Btn_Begin", QStringLiteral("…"));
     Btn_End = dropButton(this, "Btn_End", QStringLiteral("…"));
     Btn_Ok = dialogButton(this, "Btn_Ok", QStringLiteral(" &Ok"));
@@ -389,9 +301,9 @@ TEnterPeriod::TEnterPeriod(const QString &from, const QString &to, QWidget *pare
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Du"), this), 0, 0);
-    grid->addLayout(row({Ed_Begin, Btn_Begin}), 0, 1);
+    grid->addLayout(boxRow({Ed_Begin, Btn_Begin}), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Au"), this), 1, 0);
-    grid->addLayout(row({Ed_End, Btn_End}), 1, 1);
+    grid->addLayout(boxRow({Ed_End, Btn_End}), 1, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
@@ -414,7 +326,7 @@ QString TEnterPeriod::to() const { return Ed_End->text(); }
 
 bool TEnterPeriod::eventFilter(QObject *watched, QEvent *event)
 {
-    if (isEnter(event) && (watched == Ed_Begin || watched == Ed_End)) {
+    if (isEnterKey(event) && (watched == Ed_Begin || watched == Ed_End)) {
         PickDate(static_cast<QLineEdit *>(watched));
         return true;
     }

@@ -8,6 +8,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class FieldBinding;
 class TDataModule1;
 
 // TEnterBottle: one bottle line, edited in place on the current row of the
@@ -39,15 +40,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Kind { Text, Whole, Amount, Date };
-    struct Bound {
-        QLineEdit *box;
-        QString field;
-        Kind kind;
-    };
-    void bind(QLineEdit *box, const QString &field, Kind kind);
     void load();
-    void write(const Bound &b);
     void refreshOk();
     void refreshMoney();
     void pickYear(QLineEdit *box, int first);
@@ -57,12 +50,11 @@ private:
     void deleteLocation();
 
     TDataModule1 &m_data;
-    QList<Bound> m_bound;
+    FieldBinding *m_fields;
     QStringList m_supplierChoices; // ids, "-1" for the empty entry
     QString m_currency = QStringLiteral("€");
     bool m_newRow = false;
     bool m_showing = true;
-    bool m_loading = false;
 };
 
 // TEnterPeriod: a begin and an end date, each from the calendar. OK (1)

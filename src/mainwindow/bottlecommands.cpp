@@ -19,10 +19,7 @@ void TMainForm::connectBottleCommands()
         o->setProperty("toolTip", QString());
     }
     connect(Btn_Add_Bottle, &QPushButton::clicked, this, [this] { EnterBottles(); });
-    connect(Btn_Enter, &QToolButton::clicked, this, [this] {
-        if (currentWine() >= 0)
-            EnterBottles();
-    });
+    connect(Btn_Enter, &QToolButton::clicked, this, [this] { EnterBottles(); });
     connect(Btn_Edit_Bottle, &QPushButton::clicked, this, &TMainForm::editCurrentBottle);
     // A double-click opens the line only while "Fiche" could.
     const auto onDoubleClick = [this] {
@@ -39,7 +36,6 @@ int TMainForm::EditBottle(qint64 bottle, bool isNew)
     if (!ds.isOpen())
         ds.open();
     if (isNew) {
-        m_data.setCurrentWine(currentWine());
         ds.insert();
     } else {
         if (!ds.locate(QStringLiteral("Id"), bottle))
@@ -54,9 +50,12 @@ int TMainForm::EditBottle(qint64 bottle, bool isNew)
     return result;
 }
 
-qint64 TMainForm::EnterBottles()
+qint64 TMainForm::EnterBottles(qint64 wine)
 {
+    if (wine < 0)
+        return -1;
     qint64 id = -1;
+    m_data.setCurrentWine(wine);
     try {
         m_data.Bottle.close();
         m_data.Bottle.open();
@@ -76,7 +75,11 @@ qint64 TMainForm::EnterBottles()
 
 void TMainForm::editCurrentBottle()
 {
-    const qint64 id = currentBottle();
+    editBottleLine(currentBottle());
+}
+
+void TMainForm::editBottleLine(qint64 id)
+{
     if (id < 0)
         return;
     try {

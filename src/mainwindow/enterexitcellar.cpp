@@ -4,7 +4,9 @@
 
 #include "catalogue/valuelists.h"
 #include "platform/prompt.h"
+#include "shell/datagrid.h"
 #include "shell/datasetmodel.h"
+#include "shell/formboxes.h"
 #include "shell/pickdialogs.h"
 #include "shell/strlist.h"
 #include "storage/datamodule.h"
@@ -80,15 +82,6 @@ QList<DatasetModel::Column> exitColumns(const QString &currency)
     };
 }
 
-QToolButton *pickButton(const char *name, QWidget *parent)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setText(QStringLiteral("…"));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 } // namespace
 
 TEnterExitCellar::TEnterExitCellar(TDataModule1 &data, qint64 wine, const QString &currency, QWidget *parent)
@@ -112,22 +105,12 @@ TEnterExitCellar::TEnterExitCellar(TDataModule1 &data, qint64 wine, const QStrin
     Grid_Exit->setObjectName(QStringLiteral("Grid_Exit"));
     m_model = new ExitModel(BottleExitList, exitColumns(currency), this);
     Grid_Exit->setModel(m_model);
-    Grid_Exit->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid_Exit->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid_Exit->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid_Exit->verticalHeader()->hide();
+    setUpDataGrid(Grid_Exit);
     Grid_Exit->verticalHeader()->setDefaultSectionSize(Grid_Exit->fontMetrics().height() + 12);
-    Grid_Exit->setWordWrap(false);
     auto *counts = new CountDelegate(Grid_Exit);
     Grid_Exit->setItemDelegateForColumn(0, counts);
     Grid_Exit->setItemDelegateForColumn(1, counts);
     Grid_Exit->horizontalHeader()->setStretchLastSection(true);
-    const int digit = Grid_Exit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (int c = 0; c < m_model->columnCount(); ++c) {
-        const int chars = m_model->column(c).widthChars;
-        const int label = Grid_Exit->fontMetrics().horizontalAdvance(m_model->column(c).label) + 24;
-        Grid_Exit->setColumnWidth(c, std::max(label, chars * digit + 16));
-    }
     Grid_Exit->installEventFilter(this);
 
     // The up/down control rides on the "Sortir" cell of the current line.
@@ -168,9 +151,9 @@ TEnterExitCellar::TEnterExitCellar(TDataModule1 &data, qint64 wine, const QStrin
         e->installEventFilter(this);
     for (QLineEdit *e : {Ed_Event, Ed_Appreciation})
         e->setReadOnly(true);
-    Btn_Date = pickButton("Btn_Date", this);
-    Btn_Event = pickButton("Btn_Event", this);
-    Btn_Appreciation = pickButton("Btn_Appreciation", this);
+    Btn_Date = dropButton(this, "Btn_Date", QStringLiteral("…"));
+    Btn_Event = dropButton(this, "Btn_Event", QStringLiteral("…"));
+    Btn_Appreciation = dropButton(this, "Btn_Appreciation", QStringLiteral("…"));
     connect(Btn_Date, &QToolButton::clicked, this, [this] { PickDate(Ed_Date); });
     connect(Btn_Event, &QToolButton::clicked, this,
             [this] { PickValue(Ed_Event, true, m_data.ComboItems, QStringLiteral("Event")); });

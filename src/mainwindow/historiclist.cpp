@@ -9,8 +9,6 @@
 #include <QTableView>
 #include <QToolButton>
 
-namespace {
-
 std::vector<ListColumn> historicColumns(THistoricList::Kind kind, const QString &currency)
 {
     const auto money = [&currency](const char *field) { return listcolumns::money(field, currency); };
@@ -43,8 +41,6 @@ std::vector<ListColumn> historicColumns(THistoricList::Kind kind, const QString 
     }
     return out;
 }
-
-} // namespace
 
 THistoricList::THistoricList(Dataset &historicList, Kind kind, const QString &currency, QWidget *parent)
     : ListWindow(historicList, kind == Kind::Exit ? QStringLiteral("HistoricExit") : QStringLiteral("HistoricEnter"),

@@ -29,6 +29,9 @@ private:
     int m_year = 0;
 };
 
+// The columns of a history of the kind, as its list and the wine editor show them.
+std::vector<ListColumn> historicColumns(THistoricList::Kind kind, const QString &currency);
+
 namespace movements {
 struct Chosen {
     qint64 wine = -1;

@@ -15,6 +15,7 @@
 #include "platform/prompt.h"
 #include "shell/busycursor.h"
 #include "shell/carddelegates.h"
+#include "shell/datagrid.h"
 #include "shell/datasetmodel.h"
 #include "storage/datamodule.h"
 
@@ -117,6 +118,7 @@ TMainForm::TMainForm(TDataModule1 &data, AppSettings &settings, const app::Folde
     splitter->setStretchFactor(1, 2);
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
+    connectWineCommands();
     connectBottleCommands();
 
     connect(&WineMainList, &Dataset::currentRowChanged, this, &TMainForm::onWineRowChanged);
@@ -381,8 +383,6 @@ QWidget *TMainForm::buildWinePane()
     Btn_Sort_Wine = new QToolButton(pane);
     Btn_Sort_Wine->setObjectName(QStringLiteral("Btn_Sort_Wine"));
     Btn_Sort_Wine->setText(QStringLiteral("⇅"));
-    markSoon(Btn_Add_Wine);
-    markSoon(Btn_Edit_Wine);
     markSoon(Btn_Sort_Wine);
     connect(Btn_Delete_Wine, &QPushButton::clicked, this, &TMainForm::DeleteWine);
     head->addWidget(Lab_Wine);
@@ -482,21 +482,9 @@ QWidget *TMainForm::buildBottlePane()
 
     Grid_Bottle = new QTableView(m_bottleStack);
     Grid_Bottle->setObjectName(QStringLiteral("Grid_Bottle"));
-    const auto moneyColumn = [this](const char *field) { return listcolumns::money(field, m_currency); };
-    const auto yearsColumn = listcolumns::yearRange;
-    m_bottleGrid = new DatasetModel(BottleMainList,
-                                    {{QStringLiteral("Quantity"), QStringLiteral("Stock"), 5},
-                                     {QStringLiteral("Vintage"), QStringLiteral("Millésime"), 4},
-                                     {QStringLiteral("BottleCode"), QStringLiteral("Code"), 10},
-                                     {QStringLiteral("Format"), QStringLiteral("Format"), 20},
-                                     {QStringLiteral("DrinkYear"), QStringLiteral("Boire"), 10, yearsColumn("DrinkYearBegin", "DrinkYearEnd")},
-                                     {QStringLiteral("BestYear"), QStringLiteral("Apogée"), 10, yearsColumn("BestYearBegin", "BestYearEnd")},
-                                     {QStringLiteral("PurchaseDate"), QStringLiteral("Date d'achat"), 10},
-                                     {QStringLiteral("PurchaseCompagny"), QStringLiteral("Fournisseur"), 20},
-                                     {QStringLiteral("PurchasePrice"), QStringLiteral("Prix d'achat (unit.)"), 0, moneyColumn("PurchasePrice")},
-                                     {QStringLiteral("PurchaseValue"), QStringLiteral("Valeur estimée (unit.)"), 0, moneyColumn("PurchaseValue")},
-                                     {QStringLiteral("Location"), QStringLiteral("Localisation"), 0}},
-                                    this);
+    QList<DatasetModel::Column> bottleColumns = listcolumns::bottleLines(m_currency);
+    bottleColumns.append({QStringLiteral("Location"), QStringLiteral("Localisation"), 0});
+    m_bottleGrid = new DatasetModel(BottleMainList, bottleColumns, this);
     m_bottleGrid->markColor = QColor(0xF0, 0xE1, 0xE1);
     Grid_Bottle->setModel(m_bottleGrid);
     connect(Grid_Bottle->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -506,17 +494,7 @@ QWidget *TMainForm::buildBottlePane()
                 UpdateCommands();
             });
     for (QTableView *grid : {Grid_Wine, Grid_Bottle}) {
-        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        grid->verticalHeader()->hide();
-        grid->horizontalHeader()->setHighlightSections(false);
-        const auto *model = static_cast<DatasetModel *>(grid->model());
-        const int charWidth = grid->fontMetrics().horizontalAdvance(u'0');
-        for (int c = 0; c < model->columnCount(); ++c) {
-            const int chars = model->column(c).widthChars;
-            grid->setColumnWidth(c, chars > 0 ? std::max(chars * charWidth + 12, grid->fontMetrics().horizontalAdvance(model->column(c).label) + 16)
-                                              : grid->fontMetrics().horizontalAdvance(model->column(c).label) + 24);
-        }
+        setUpDataGrid(grid);
         connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, grid](int section) {
             static_cast<DatasetModel *>(grid->model())->setMarkedColumn(section);
             if (grid == Grid_Wine)
@@ -946,6 +924,18 @@ void TMainForm::showHistory(bool exits)
         SelectWineAndBottle(choice->wine, choice->bottle);
 }
 
+int TMainForm::exitWine(qint64 wine)
+{
+    const int result = ExitBottles(wine);
+    if (result == 1) {
+        // Only this wine changed: its card and the heading follow, no rebuild.
+        RefreshBottleList(currentBottle());
+        RefreshWineList(currentWine(), false, false, false);
+    }
+    UpdateCommands();
+    return result;
+}
+
 int TMainForm::ExitBottles(qint64 wine)
 {
     if (wine < 0)
@@ -956,13 +946,7 @@ int TMainForm::ExitBottles(qint64 wine)
 
 void TMainForm::exitCurrentWine()
 {
-    const qint64 wine = currentWine();
-    if (ExitBottles(wine) == 1) {
-        // Only this wine changed: its card and the heading follow, no rebuild.
-        RefreshBottleList(currentBottle());
-        RefreshWineList(wine, false, false, false);
-    }
-    UpdateCommands();
+    exitWine(currentWine());
 }
 
 void TMainForm::onWineRowChanged()

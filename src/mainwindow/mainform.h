@@ -47,10 +47,14 @@ public:
     void ShowBottleSummary();
     bool HasWineAlarm(qint64 dossier);
     void SelectWineAndBottle(qint64 wine, qint64 bottle);
+    // The wine editor on wine (or a new wine); its result, 1 for OK.
+    int EditWine(qint64 wine, bool isNew);
     // The bottle editor on line bottle (or a new line); its result, 1 for OK.
     int EditBottle(qint64 bottle, bool isNew);
-    // Cellar entry of a new line of the current wine; its Id, or -1.
-    qint64 EnterBottles();
+    // Cellar entry of a new line of the current wine (or of the wine being
+    // edited); its Id, or -1.
+    qint64 EnterBottles() { return EnterBottles(currentWine()); }
+    qint64 EnterBottles(qint64 wine);
     void ClearFilters();
     void DeleteWine();
     // Cellar exit of the wine's bottles; 1 when the exit window closed with OK.
@@ -82,8 +86,16 @@ protected:
 
 private:
     void buildMenus();
+    void connectWineCommands();
+    void addWine();
+    void editCurrentWine();
     void connectBottleCommands();
     void editCurrentBottle();
+    void editBottleLine(qint64 bottle);
+    int exitWine(qint64 wine);
+    // Field name of the bottle column last clicked, shared with the wine editor.
+    QString bottleSortKey() const;
+    void setBottleSortKey(const QString &key);
     void afterBottleChange(qint64 bottle);
     QWidget *buildLeftBar();
     QWidget *buildWinePane();

@@ -1,6 +1,7 @@
 #include "carddelegates.h"
 
 #include "shell/cardmodels.h"
+#include "shell/stars.h"
 #include "shell/tint.h"
 
 #include <QHash>
@@ -264,36 +265,9 @@ QRect drawCard(QPainter *p, const QStyleOptionViewItem &option, const Metrics &m
     return cardInner(option.rect, m);
 }
 
-QPainterPath starPath(const QPointF &center, qreal radius)
-{
-    QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal r = i % 2 ? radius * 0.45 : radius;
-        const qreal angle = -M_PI / 2 + i * M_PI / 5;
-        const QPointF point(center.x() + r * std::cos(angle), center.y() + r * std::sin(angle));
-        if (i == 0)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 void drawStars(QPainter *p, const QPointF &left, qreal size, int rate, const Colors &c)
 {
-    const qreal step = size * 1.08;
-    for (int i = 0; i < 5; ++i) {
-        const QPainterPath star = starPath(QPointF(left.x() + step * i + size / 2, left.y()), size / 2);
-        if (i < rate) {
-            p->setPen(QPen(c.starOn.darker(125), 0.8));
-            p->setBrush(c.starOn);
-        } else {
-            p->setPen(QPen(c.starOff.darker(115), 0.8));
-            p->setBrush(c.starOff);
-        }
-        p->drawPath(star);
-    }
+    stars::draw(p, left, size, rate, c.starOn, c.starOff);
 }
 
 // Drinking status: 1 too young (hourglass), 2 past its time (warning),

@@ -179,20 +179,35 @@ QStringList TDataModule1::distinctValues(const QString &table, const QString &co
 
 QHash<QString, QString> TDataModule1::customCaptions(qint64 dossier)
 {
-    Query.close();
-    Query.setSqlText(QStringLiteral("SELECT * FROM CustomLab WHERE Id_File=") + QString::number(dossier));
-    Query.open();
-    if (Query.isEmpty()) {
-        Query.append();
-        Query.setValue(QStringLiteral("Id_File"), dossier);
-        Query.post();
-    }
+    openCaptionRow(dossier);
     QHash<QString, QString> captions;
     for (const QString &field : Query.fieldNames())
         if (field.compare(QStringLiteral("Id_File"), Qt::CaseInsensitive) != 0)
             captions.insert(field, Query.text(field));
     Query.close();
     return captions;
+}
+
+void TDataModule1::setCustomCaption(qint64 dossier, const QString &column, const QString &caption)
+{
+    openCaptionRow(dossier);
+    Query.edit();
+    Query.setValue(column, caption);
+    Query.post();
+    Query.close();
+}
+
+// Query on the dossier's CUSTOMLAB row, appended when the dossier has none.
+void TDataModule1::openCaptionRow(qint64 dossier)
+{
+    Query.close();
+    Query.setSqlText(QStringLiteral("SELECT * FROM CustomLab WHERE Id_File=") + QString::number(dossier));
+    Query.open();
+    if (!Query.isEmpty())
+        return;
+    Query.append();
+    Query.setValue(QStringLiteral("Id_File"), dossier);
+    Query.post();
 }
 
 QString TDataModule1::wineImagePath(qint64 id) const

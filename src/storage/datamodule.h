@@ -71,6 +71,8 @@ public:
     // Captions of the dossier's custom fields, column name -> caption; the
     // row is created when the dossier has none.
     QHash<QString, QString> customCaptions(qint64 dossier);
+    // Sets one caption column ("Wine_Misc01"...) of the dossier's row.
+    void setCustomCaption(qint64 dossier, const QString &column, const QString &caption);
 
     // Removes the current PROFILES row of MainFile with everything of that
     // dossier, reporting per wine.
@@ -82,6 +84,7 @@ public:
     QString documentFilePath(qint64 id) const;
 
 private:
+    void openCaptionRow(qint64 dossier);
     void cascadeWine(qint64 wineId);
     void cascadeDossier(qint64 dossierId);
     void removeFileAfterCommit(const QString &path);

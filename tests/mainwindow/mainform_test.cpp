@@ -76,8 +76,10 @@ TEST_F(MainFormTest, CommandsFollowTheState)
     // Windows still to come are shown, disabled, and say so.
     EXPECT_FALSE(command("Popup_Param_Producer")->isEnabled());
     EXPECT_EQ(command("Popup_Param_Producer")->toolTip(), QStringLiteral("Bientôt disponible"));
-    EXPECT_FALSE(m_form->Btn_Add_Wine->isEnabled());
-    EXPECT_EQ(m_form->Btn_Add_Wine->toolTip(), QStringLiteral("Bientôt disponible"));
+    EXPECT_FALSE(m_form->Btn_Sort_Wine->isEnabled());
+    EXPECT_EQ(m_form->Btn_Sort_Wine->toolTip(), QStringLiteral("Bientôt disponible"));
+    EXPECT_TRUE(m_form->Btn_Add_Wine->isEnabled());
+    EXPECT_TRUE(m_form->Btn_Edit_Wine->isEnabled());
 
     command("Popup_File_Close")->trigger();
     EXPECT_EQ(m_form->currentDossier(), -1);
@@ -89,7 +91,8 @@ TEST_F(MainFormTest, CommandsFollowTheState)
     EXPECT_TRUE(command("Popup_File_Exit")->isEnabled());
     EXPECT_FALSE(command("Popup_File_Close")->isEnabled());
     EXPECT_FALSE(command("Popup_List_Wine_Drink")->isEnabled());
-    for (QWidget *w : std::initializer_list<QWidget *>{m_form->Btn_Delete_Wine, m_form->Btn_Lists, m_form->Btn_Stat, m_form->Btn_Search})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_form->Btn_Add_Wine, m_form->Btn_Edit_Wine, m_form->Btn_Delete_Wine,
+                                                       m_form->Btn_Lists, m_form->Btn_Stat, m_form->Btn_Search})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(m_form->Btn_WineAlarm->isHidden());
     EXPECT_EQ(m_form->wineCards.cardCount(), 0);

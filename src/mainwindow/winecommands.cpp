@@ -1,0 +1,102 @@
+// The main window's wine commands: new wine, wine editor, double-click.
+#include "mainform.h"
+
+#include "catalogue/enterwine.h"
+#include "platform/prompt.h"
+#include "shell/cardmodels.h"
+#include "shell/datasetmodel.h"
+#include "storage/datamodule.h"
+
+#include <QListView>
+#include <QPushButton>
+#include <QTableView>
+
+void TMainForm::connectWineCommands()
+{
+    connect(Btn_Add_Wine, &QPushButton::clicked, this, &TMainForm::addWine);
+    connect(Btn_Edit_Wine, &QPushButton::clicked, this, &TMainForm::editCurrentWine);
+    // A double-click opens the wine only while "Fiche" could, and not on a filler row.
+    connect(Grid_WineList, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (Btn_Edit_Wine->isEnabled() && wineCards.idAt(index.row()) >= 0)
+            editCurrentWine();
+    });
+    connect(Grid_Wine, &QTableView::doubleClicked, this, [this] {
+        if (Btn_Edit_Wine->isEnabled())
+            editCurrentWine();
+    });
+}
+
+int TMainForm::EditWine(qint64 wine, bool isNew)
+{
+    Dataset &ds = m_data.Wine;
+    if (!ds.isOpen())
+        ds.open();
+    if (isNew) {
+        ds.insert();
+    } else {
+        if (!ds.locate(QStringLiteral("Id"), wine))
+            return 2;
+        ds.edit();
+    }
+    TEnterWine::Commands commands;
+    commands.enterBottles = [this](qint64 w) { return EnterBottles(w); };
+    commands.editBottle = [this](qint64 bottle) {
+        editBottleLine(bottle);
+        return 1;
+    };
+    commands.exitBottles = [this](qint64 w) { return exitWine(w); };
+    TEnterWine editor(m_data, std::move(commands), m_currency, this);
+    editor.setNewRow(isNew);
+    editor.setBottleSortKey(bottleSortKey());
+    const int result = editor.exec();
+    setBottleSortKey(editor.bottleSortKey());
+    return result;
+}
+
+void TMainForm::addWine()
+{
+    if (m_dossier < 0)
+        return;
+    qint64 wine = -1;
+    try {
+        m_data.Wine.close();
+        m_data.Wine.open();
+        EditWine(-1, true);
+        wine = m_data.Wine.integer(QStringLiteral("Id"), -1);
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    m_data.Wine.close();
+    RefreshWineList(wine, true, true, true);
+    UpdateCommands();
+}
+
+void TMainForm::editCurrentWine()
+{
+    const qint64 wine = currentWine();
+    if (wine < 0)
+        return;
+    try {
+        m_data.Wine.close();
+        m_data.Wine.open();
+        EditWine(wine, false);
+    } catch (const DbError &e) {
+        prompt::error(e.message());
+    }
+    m_data.Wine.close();
+    RefreshWineList(wine, true, true, false);
+    UpdateCommands();
+}
+
+QString TMainForm::bottleSortKey() const
+{
+    const int c = m_bottleGrid->markedColumn();
+    return c < 0 ? QString() : m_bottleGrid->column(c).name;
+}
+
+void TMainForm::setBottleSortKey(const QString &key)
+{
+    for (int c = 0; c < m_bottleGrid->columnCount(); ++c)
+        if (m_bottleGrid->column(c).name == key)
+            m_bottleGrid->setMarkedColumn(c);
+}
