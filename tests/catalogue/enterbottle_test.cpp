@@ -36,16 +36,7 @@ protected:
             action(*editor);
         });
     }
-    // Chooses the entry text in the open pick list.
-    static void choose(const QString &text)
-    {
-        TStrList *list = TStrList::current();
-        ASSERT_NE(list, nullptr);
-        const auto found = list->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << text.toStdString();
-        list->setCurrentItem(found.first());
-        QTest::keyClick(list, Qt::Key_Return);
-    }
+    static void choose(const QString &text) { ASSERT_TRUE(pickEntry(text)) << text.toStdString(); }
     qint64 stock() { return scalar(QStringLiteral("SELECT Sum(Quantity) FROM BOTTLE WHERE Id_Wine=%1").arg(m_wine)).toLongLong(); }
 
     qint64 m_wine = -1;

@@ -1,6 +1,9 @@
 #include "typing.h"
 
+#include "shell/strlist.h"
+
 #include <QApplication>
+#include <QTest>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -13,4 +16,26 @@ void typeText(QWidget *widget, const QString &text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+bool pickEntry(const QString &text)
+{
+    TStrList *list = TStrList::current();
+    if (!list)
+        return false;
+    const auto found = list->findItems(text, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    list->setCurrentItem(found.first());
+    QTest::keyClick(list, Qt::Key_Return);
+    return true;
+}
+
+QStringList pickEntries()
+{
+    QStringList out;
+    if (TStrList *list = TStrList::current())
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+    return out;
 }
