@@ -124,7 +124,7 @@ TEnterWine::TEnterWine(TDataModule1 &data, Commands commands, const QString &cur
     layout->addWidget(PageControl, 3);
     layout->addWidget(buildBottlePanel(), 2);
     layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
-    resize(920, 760);
+    resize(1060, 760);
 
     m_fields->changed = [this] { refreshCommands(); };
     readCaptions();
@@ -368,6 +368,7 @@ QWidget *TEnterWine::buildBottlePanel()
     Grid_Bottle->setObjectName(QStringLiteral("Grid_Bottle"));
     Grid_Bottle->setModel(m_bottleModel);
     setUpDataGrid(Grid_Bottle);
+    Grid_Bottle->horizontalHeader()->setStretchLastSection(true);
     connect(Grid_Bottle->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())

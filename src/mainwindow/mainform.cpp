@@ -838,15 +838,13 @@ void TMainForm::DeleteWine()
     if (wine < 0 || !prompt::question(QStringLiteral("Confirmez-vous la suppression de cet alcool ?")))
         return;
     try {
-        Dataset &ds = m_data.Wine;
-        ds.close();
-        ds.open();
-        if (ds.locate(QStringLiteral("Id"), wine))
-            ds.remove();
-        ds.close();
+        openWine(wine);
+        if (m_data.Wine.locate(QStringLiteral("Id"), wine))
+            m_data.Wine.remove();
     } catch (const DbError &e) {
         prompt::error(e.message());
     }
+    closeWine();
     RefreshWineList(-1, true, true, true);
     UpdateCommands();
 }

@@ -87,6 +87,8 @@ protected:
 private:
     void buildMenus();
     void connectWineCommands();
+    void openWine(qint64 wine);
+    void closeWine();
     void addWine();
     void editCurrentWine();
     void connectBottleCommands();

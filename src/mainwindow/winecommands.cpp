@@ -59,14 +59,13 @@ void TMainForm::addWine()
         return;
     qint64 wine = -1;
     try {
-        m_data.Wine.close();
-        m_data.Wine.open();
+        openWine(-1);
         EditWine(-1, true);
         wine = m_data.Wine.integer(QStringLiteral("Id"), -1);
     } catch (const DbError &e) {
         prompt::error(e.message());
     }
-    m_data.Wine.close();
+    closeWine();
     RefreshWineList(wine, true, true, true);
     UpdateCommands();
 }
@@ -77,15 +76,30 @@ void TMainForm::editCurrentWine()
     if (wine < 0)
         return;
     try {
-        m_data.Wine.close();
-        m_data.Wine.open();
+        openWine(wine);
         EditWine(wine, false);
     } catch (const DbError &e) {
         prompt::error(e.message());
     }
-    m_data.Wine.close();
+    closeWine();
     RefreshWineList(wine, true, true, false);
     UpdateCommands();
+}
+
+// Wine holds only the wine at hand (none for a new one): a dossier may
+// hold thousands, and the editor needs one.
+void TMainForm::openWine(qint64 wine)
+{
+    Dataset &ds = m_data.Wine;
+    ds.close();
+    ds.setFilterLine(QStringLiteral("WHERE Id_File=%1 AND Id=%2").arg(m_dossier).arg(wine));
+    ds.open();
+}
+
+void TMainForm::closeWine()
+{
+    m_data.Wine.close();
+    m_data.Wine.setFilterLine(QStringLiteral("WHERE Id_File=") + QString::number(m_dossier));
 }
 
 QString TMainForm::bottleSortKey() const
