@@ -801,6 +801,10 @@ bool TEnterWine::eventFilter(QObject *watched, QEvent *event)
             editCustomList(int(Ed_Misc.indexOf(box)) + 1);
             return true;
         }
+        if (box == Ed_Producer && m_commands.producers) {
+            m_commands.producers();
+            return true;
+        }
         if (box == Ed_Category || box == Ed_Cepage || box == Ed_Color || box == Ed_Classification) {
             organiseCharacteristics();
             return true;

@@ -33,6 +33,7 @@ public:
         std::function<qint64(qint64 wine)> enterBottles; // the new line's Id, or -1
         std::function<int(qint64 bottle)> editBottle;
         std::function<int(qint64 wine)> exitBottles; // 1 when bottles were taken out
+        std::function<void()> producers;             // the producer list, when there is one
     };
 
     TEnterWine(TDataModule1 &data, Commands commands, const QString &currency, QWidget *parent = nullptr);

@@ -7,6 +7,7 @@
 #include "shell/datasetmodel.h"
 #include "storage/datamodule.h"
 
+#include <QAction>
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
@@ -45,6 +46,10 @@ int TMainForm::EditWine(qint64 wine, bool isNew)
         return 1;
     };
     commands.exitBottles = [this](qint64 w) { return exitWine(w); };
+    commands.producers = [this] {
+        if (auto *producers = findChild<QAction *>(QStringLiteral("Popup_Param_Producer")); producers && producers->isEnabled())
+            producers->trigger();
+    };
     TEnterWine editor(m_data, std::move(commands), m_currency, this);
     editor.setNewRow(isNew);
     editor.setBottleSortKey(bottleSortKey());
