@@ -2,28 +2,23 @@
 
 #include "bottlelogic.h"
 #include "fieldbinding.h"
-#include "catalogue/treemisc.h"
-#include "catalogue/valuelists.h"
+#include "treemisc.h"
+#include "valuelists.h"
 #include "platform/prompt.h"
+#include "shell/dialogbutton.h"
+#include "shell/formboxes.h"
 #include "shell/pickdialogs.h"
 #include "shell/picklogic.h"
 #include "shell/strlist.h"
 #include "storage/datamodule.h"
-#include "shell/dialogbutton.h"
-#include "shell/formboxes.h"
 
-#include <QEvent>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 
 TEnterBottle::TEnterBottle(TDataModule1 &data, QWidget *parent)
     : QDialog(parent)
