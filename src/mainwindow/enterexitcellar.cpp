@@ -297,7 +297,7 @@ bool TEnterExitCellar::eventFilter(QObject *watched, QEvent *event)
             step(key == Qt::Key_Plus ? 1 : -1);
             return true;
         }
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        const bool enter = isEnterKey(event);
         if (enter && watched == Ed_Date) {
             Btn_Date->click();
             return true;
