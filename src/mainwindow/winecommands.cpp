@@ -16,15 +16,13 @@ void TMainForm::connectWineCommands()
 {
     connect(Btn_Add_Wine, &QPushButton::clicked, this, &TMainForm::addWine);
     connect(Btn_Edit_Wine, &QPushButton::clicked, this, &TMainForm::editCurrentWine);
-    // A double-click opens the wine only while "Fiche" could, and not on a filler row.
-    connect(Grid_WineList, &QListView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (Btn_Edit_Wine->isEnabled() && wineCards.idAt(index.row()) >= 0)
-            editCurrentWine();
-    });
-    connect(Grid_Wine, &QTableView::doubleClicked, this, [this] {
+    // A double-click opens the wine only while "Fiche" could (never on a filler row).
+    const auto onDoubleClick = [this] {
         if (Btn_Edit_Wine->isEnabled())
             editCurrentWine();
-    });
+    };
+    connect(Grid_WineList, &QListView::doubleClicked, this, onDoubleClick);
+    connect(Grid_Wine, &QTableView::doubleClicked, this, onDoubleClick);
 }
 
 int TMainForm::EditWine(qint64 wine, bool isNew)

@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -304,6 +305,36 @@ TEST_F(EnterWineTest, BottleLinesExitsAndHistoryFromTheEditor)
     EXPECT_EQ(count(QStringLiteral("HISTORIC"), QStringLiteral("Id_Wine=%1").arg(kWine)), moves);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Sum(Quantity) FROM BOTTLE WHERE Id_Wine=%1").arg(kWine)).toInt(), 4);
     EXPECT_EQ(m_form->wineCards.cards()[size_t(m_form->wineCards.rowOf(kWine))].stock, 4);
+}
+
+TEST_F(EnterWineTest, DoubleClickOpensTheWineOfACardOnly)
+{
+    QListView *cards = m_form->Grid_WineList;
+    const auto doubleClick = [cards](int row) {
+        // A widget's double-click event comes after the press and release of the first click.
+        const QPoint at = cards->visualRect(cards->model()->index(row, 0)).center();
+        QTest::mouseClick(cards->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(cards->viewport(), Qt::LeftButton, {}, at);
+    };
+    qint64 opened = -1;
+    whenShown<TEnterWine>([this, &opened](TEnterWine *e) {
+        opened = data().Wine.integer(QStringLiteral("Id"));
+        e->reject();
+    });
+    doubleClick(1);
+    EXPECT_EQ(opened, m_form->wineCards.idAt(1));
+
+    // The filler row after the last card opens nothing ("Fiche" is off there).
+    cards->scrollToBottom();
+    opened = -1;
+    bool shown = false;
+    whenShown<TEnterWine>([&shown](TEnterWine *e) {
+        shown = true;
+        e->reject();
+    });
+    doubleClick(m_form->wineCards.cardCount());
+    QTest::qWait(200); // the watch gives up meanwhile
+    EXPECT_FALSE(shown);
 }
 
 TEST(WineLogic, FoodAndRating)
