@@ -32,16 +32,8 @@ void TMainForm::connectBottleCommands()
 
 int TMainForm::EditBottle(qint64 bottle, bool isNew)
 {
-    Dataset &ds = m_data.Bottle;
-    if (!ds.isOpen())
-        ds.open();
-    if (isNew) {
-        ds.insert();
-    } else {
-        if (!ds.locate(QStringLiteral("Id"), bottle))
-            return 2;
-        ds.edit();
-    }
+    if (!startEditing(m_data.Bottle, bottle, isNew))
+        return 2;
     TEnterBottle editor(m_data, this);
     editor.setNewRow(isNew);
     editor.setCurrency(m_currency);
@@ -92,6 +84,20 @@ void TMainForm::editBottleLine(qint64 id)
     m_data.Bottle.close();
     afterBottleChange(id);
     UpdateCommands();
+}
+
+bool TMainForm::startEditing(Dataset &ds, qint64 id, bool isNew)
+{
+    if (!ds.isOpen())
+        ds.open();
+    if (isNew) {
+        ds.insert();
+        return true;
+    }
+    if (!ds.locate(QStringLiteral("Id"), id))
+        return false;
+    ds.edit();
+    return true;
 }
 
 void TMainForm::afterBottleChange(qint64 bottle)

@@ -86,6 +86,9 @@ protected:
 
 private:
     void buildMenus();
+    // Opens ds if needed and inserts a row, or puts row id in edit mode;
+    // false when id is not there.
+    static bool startEditing(Dataset &ds, qint64 id, bool isNew);
     void connectWineCommands();
     void openWine(qint64 wine);
     void closeWine();

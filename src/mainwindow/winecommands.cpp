@@ -27,16 +27,8 @@ void TMainForm::connectWineCommands()
 
 int TMainForm::EditWine(qint64 wine, bool isNew)
 {
-    Dataset &ds = m_data.Wine;
-    if (!ds.isOpen())
-        ds.open();
-    if (isNew) {
-        ds.insert();
-    } else {
-        if (!ds.locate(QStringLiteral("Id"), wine))
-            return 2;
-        ds.edit();
-    }
+    if (!startEditing(m_data.Wine, wine, isNew))
+        return 2;
     TEnterWine::Commands commands;
     commands.enterBottles = [this](qint64 w) { return EnterBottles(w); };
     commands.editBottle = [this](qint64 bottle) {
