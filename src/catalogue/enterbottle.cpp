@@ -186,8 +186,14 @@ bool TEnterBottle::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == Ed_Format && event->type() == QEvent::MouseButtonDblClick) {
-        TTreeMisc organiser(m_data, this);
-        organiser.exec();
+        try {
+            m_fields->followStoredChanges([this] {
+                TTreeMisc organiser(m_data, this);
+                organiser.exec();
+            });
+        } catch (const DbError &e) {
+            prompt::error(e.message());
+        }
         return true;
     }
     if (isEnterKey(event)) {

@@ -638,8 +638,10 @@ void TEnterWine::renameCaption(int number)
 
 void TEnterWine::organiseCharacteristics()
 {
-    TTreeMisc organiser(m_data, this);
-    organiser.exec();
+    m_fields->followStoredChanges([this] {
+        TTreeMisc organiser(m_data, this);
+        organiser.exec();
+    });
 }
 
 // --- Food pairings ----------------------------------------------------------------
@@ -806,7 +808,7 @@ bool TEnterWine::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (box == Ed_Category || box == Ed_Cepage || box == Ed_Color || box == Ed_Classification) {
-            organiseCharacteristics();
+            guarded([this] { organiseCharacteristics(); });
             return true;
         }
     }

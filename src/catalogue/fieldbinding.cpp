@@ -1,6 +1,7 @@
 #include "fieldbinding.h"
 
 #include "bottlelogic.h"
+#include "platform/connection.h"
 #include "platform/dataset.h"
 
 #include <QLineEdit>
@@ -37,6 +38,30 @@ void FieldBinding::bind(QLineEdit *box, const QString &field, Kind kind, int dec
         b.box->setText(shown);
         m_loading = false;
     });
+}
+
+void FieldBinding::followStoredChanges(const std::function<void()> &action)
+{
+    QList<const Box *> texts;
+    QStringList fields;
+    for (const Box &b : m_boxes)
+        if (b.kind == Kind::Text) {
+            texts << &b;
+            fields << b.field;
+        }
+    const QString stored = QStringLiteral("SELECT %1 FROM %2 WHERE Id=%3")
+                               .arg(fields.join(QStringLiteral(", ")), m_ds.tableName())
+                               .arg(m_ds.integer(QStringLiteral("Id"), -1));
+    const ResultSet before = m_ds.connection().select(stored);
+    action();
+    const ResultSet after = m_ds.connection().select(stored);
+    if (fields.isEmpty() || before.rowCount() == 0 || after.rowCount() == 0)
+        return;
+    for (int c = 0; c < texts.size(); ++c) {
+        const QString was = before.at(0, c).toString(), now = after.at(0, c).toString();
+        if (was != now && texts[c]->box->text() == was)
+            texts[c]->box->setText(now);
+    }
 }
 
 void FieldBinding::bind(QPlainTextEdit *memo, const QString &field)

@@ -24,6 +24,12 @@ public:
     // Fills every box from the current row, writing nothing back.
     void load();
 
+    // Runs action, which may rewrite stored values of this row behind the
+    // dataset's back (the characteristics organiser renames values in every
+    // wine and line): a text box still showing the value stored before takes
+    // the one stored after.
+    void followStoredChanges(const std::function<void()> &action);
+
     // After a typed value was written into the row.
     std::function<void()> changed;
 

@@ -1,5 +1,6 @@
 #include "catalogue/enterbottle.h"
 #include "catalogue/enterwine.h"
+#include "catalogue/treemisc.h"
 #include "catalogue/valuelists.h"
 #include "catalogue/winelogic.h"
 #include "mainwindow/cellarfigures.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QHeaderView>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -305,6 +307,28 @@ TEST_F(EnterWineTest, BottleLinesExitsAndHistoryFromTheEditor)
     EXPECT_EQ(count(QStringLiteral("HISTORIC"), QStringLiteral("Id_Wine=%1").arg(kWine)), moves);
     EXPECT_EQ(scalar(QStringLiteral("SELECT Sum(Quantity) FROM BOTTLE WHERE Id_Wine=%1").arg(kWine)).toInt(), 4);
     EXPECT_EQ(m_form->wineCards.cards()[size_t(m_form->wineCards.rowOf(kWine))].stock, 4);
+}
+
+TEST_F(EnterWineTest, ValueRenamedInTheOrganiserReachesTheOpenWine)
+{
+    runEditor([](TEnterWine &e) {
+        whenShown<TTreeMisc>([](TTreeMisc *tree) {
+            const auto found = tree->Tree_Misc->findItems(QStringLiteral("Vin tranquille"), Qt::MatchExactly | Qt::MatchRecursive);
+            ASSERT_EQ(found.size(), 1);
+            tree->Tree_Misc->setCurrentItem(found.first());
+            whenShown<TEnterTreeMiscNode>([](TEnterTreeMiscNode *node) {
+                node->Ed_Title->selectAll();
+                typeText(node->Ed_Title, QStringLiteral("Vin calme"));
+                QTest::mouseClick(node->Btn_Ok, Qt::LeftButton);
+            });
+            QTest::mouseClick(tree->Btn_Modify, Qt::LeftButton);
+            QTest::mouseClick(tree->Btn_Close, Qt::LeftButton);
+        });
+        QTest::mouseDClick(e.Ed_Category, Qt::LeftButton);
+        EXPECT_EQ(e.Ed_Category->text(), QStringLiteral("Vin calme"));
+        QTest::mouseClick(e.Btn_Ok, Qt::LeftButton);
+    }, kWine);
+    EXPECT_EQ(wineRow(kWine, QStringLiteral("Category")), (QVariantList{QStringLiteral("Vin calme")}));
 }
 
 TEST_F(EnterWineTest, DoubleClickOpensTheWineOfACardOnly)
