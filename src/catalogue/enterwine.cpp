@@ -124,7 +124,7 @@ TEnterWine::TEnterWine(TDataModule1 &data, Commands commands, const QString &cur
     layout->addWidget(PageControl, 3);
     layout->addWidget(buildBottlePanel(), 2);
     layout->addLayout(buttonRow({Btn_Ok, Btn_Cancel}));
-    resize(1060, 760);
+    resize(1120, 760);
 
     m_fields->changed = [this] { refreshCommands(); };
     readCaptions();
