@@ -15,28 +15,17 @@ std::vector<ListColumn> bottleColumns(const QString &currency)
     const auto years = listcolumns::yearRange;
     const auto money = [&currency](const char *field) { return listcolumns::money(field, currency); };
     const Qt::Alignment right = Qt::AlignRight;
-    return {
-        listColumn("WineCode", "Code produit", 10),
-        listColumn("Quantity", "Stock", 5, right),
-        listColumn("Vintage", "Millésime", 4, right),
-        listColumn("Title", "Nom", 25),
-        listColumn("Category", "Catégorie", 10),
-        listColumn("Cepage", "Cépage", 15),
-        listColumn("Color", "Couleur", 10),
-        listColumn("Classification", "Classement", 15),
-        listColumn("Country", "Pays", 20),
-        listColumn("Region", "Région", 20),
-        listColumn("Appellation", "Appellation", 20),
-        listColumn("Producer", "Producteur", 20),
-        listColumn("BottleCode", "Code bouteille", 10),
-        listColumn("Format", "Format", 20),
-        listColumn("DrinkYear", "Boire", 10, Qt::AlignLeft, years("DrinkYearBegin", "DrinkYearEnd")),
-        listColumn("BestYear", "Apogée", 10, Qt::AlignLeft, years("BestYearBegin", "BestYearEnd")),
-        listColumn("PurchaseDate", "Date d'achat", 10),
-        listColumn("PurchaseCompagny", "Fournisseur", 20),
-        listColumn("PurchasePrice", "Prix d'achat (unit.)", 12, right, money("PurchasePrice")),
-        listColumn("PurchaseValue", "Valeur estimée (unit.)", 12, right, money("PurchaseValue")),
-    };
+    return concat({
+        {listColumn("WineCode", "Code produit", 10), listColumn("Quantity", "Stock", 5, right),
+         listColumn("Vintage", "Millésime", 4, right)},
+        wineColumns(),
+        {listColumn("BottleCode", "Code bouteille", 10), listColumn("Format", "Format", 20),
+         listColumn("DrinkYear", "Boire", 10, Qt::AlignLeft, years("DrinkYearBegin", "DrinkYearEnd")),
+         listColumn("BestYear", "Apogée", 10, Qt::AlignLeft, years("BestYearBegin", "BestYearEnd")),
+         listColumn("PurchaseDate", "Date d'achat", 10), listColumn("PurchaseCompagny", "Fournisseur", 20),
+         listColumn("PurchasePrice", "Prix d'achat (unit.)", 12, right, money("PurchasePrice")),
+         listColumn("PurchaseValue", "Valeur estimée (unit.)", 12, right, money("PurchaseValue"))},
+    });
 }
 
 } // namespace

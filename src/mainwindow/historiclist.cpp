@@ -23,16 +23,11 @@ std::vector<ListColumn> historicColumns(THistoricList::Kind kind, const QString 
         out.push_back(listColumn("Historic_Event", "Evénement", 20));
         out.push_back(listColumn("Historic_Appreciation", "Appréciation", 10));
     }
-    for (ListColumn c : {listColumn("Historic_Format", "Format", 15), listColumn("Title", "Nom", 25),
-                         listColumn("Category", "Catégorie", 10), listColumn("Cepage", "Cépage", 15),
-                         listColumn("Color", "Couleur", 10), listColumn("Classification", "Classement", 15),
-                         listColumn("Country", "Pays", 20), listColumn("Region", "Région", 20),
-                         listColumn("Appellation", "Appellation", 20), listColumn("Producer", "Producteur", 20),
-                         listColumn("Historic_PurchaseDate", "Date achat", 10),
-                         listColumn("Historic_PurchaseCompagny", "Fournisseur", 20),
-                         listColumn("Historic_PurchasePrice", "Valeur d'achat", 12, right, money("Historic_PurchasePrice")),
-                         listColumn("Historic_PurchaseValue", "Valeur estimée", 12, right, money("Historic_PurchaseValue"))})
-        out.push_back(c);
+    out = concat({out, {listColumn("Historic_Format", "Format", 15)}, wineColumns(),
+                  {listColumn("Historic_PurchaseDate", "Date achat", 10),
+                   listColumn("Historic_PurchaseCompagny", "Fournisseur", 20),
+                   listColumn("Historic_PurchasePrice", "Valeur d'achat", 12, right, money("Historic_PurchasePrice")),
+                   listColumn("Historic_PurchaseValue", "Valeur estimée", 12, right, money("Historic_PurchaseValue"))}});
     if (exits) {
         out.push_back(listColumn("Historic_Guest", "Convives", 20));
         out.push_back(listColumn("Historic_Dish", "Mets", 20));

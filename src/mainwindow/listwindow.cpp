@@ -30,6 +30,29 @@ ListColumn listColumn(const char *name, const char *label, int width, Qt::Alignm
     return {{QString::fromUtf8(name), QString::fromUtf8(label), width, std::move(compute)}, align};
 }
 
+std::vector<ListColumn> wineColumns()
+{
+    return {
+        listColumn("Title", "Nom", 25),
+        listColumn("Category", "Catégorie", 10),
+        listColumn("Cepage", "Cépage", 15),
+        listColumn("Color", "Couleur", 10),
+        listColumn("Classification", "Classement", 15),
+        listColumn("Country", "Pays", 20),
+        listColumn("Region", "Région", 20),
+        listColumn("Appellation", "Appellation", 20),
+        listColumn("Producer", "Producteur", 20),
+    };
+}
+
+std::vector<ListColumn> concat(std::initializer_list<std::vector<ListColumn>> parts)
+{
+    std::vector<ListColumn> out;
+    for (const auto &part : parts)
+        out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
 ListModel::ListModel(Dataset &query, const std::vector<ListColumn> &columns, QObject *parent)
     : DatasetModel(query, modelColumns(columns), parent)
 {

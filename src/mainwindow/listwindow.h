@@ -21,6 +21,11 @@ using ListCompute = std::function<QVariant(const Dataset &, int row)>;
 ListColumn listColumn(const char *name, const char *label, int width, Qt::Alignment align = Qt::AlignLeft,
                       ListCompute compute = {});
 
+// The nine columns that name a wine in every list, from "Nom" to "Producteur".
+std::vector<ListColumn> wineColumns();
+// The parts one after the other.
+std::vector<ListColumn> concat(std::initializer_list<std::vector<ListColumn>> parts);
+
 // The dataset's rows with an alignment chosen per column: amounts and
 // counts read better right-aligned even when shown as text.
 class ListModel : public DatasetModel

@@ -13,12 +13,12 @@ QVariant whole(const QVariant &v)
 }
 
 // Thresholds and what is left to buy first: they are why the list opened.
-std::vector<ListColumn> wineColumns()
+std::vector<ListColumn> purchaseColumns()
 {
     const auto field = [](const char *name) {
         return [name](const Dataset &q, int r) { return whole(q.valueAt(r, QLatin1String(name))); };
     };
-    return {
+    return concat({{
         listColumn("Purchase", "A acheter", 10, Qt::AlignRight,
                    [](const Dataset &q, int r) {
                        return QVariant(figures::toBuy(q.valueAt(r, QStringLiteral("PurchaseStock")),
@@ -27,22 +27,13 @@ std::vector<ListColumn> wineColumns()
         listColumn("Stock", "Stock actuel", 5, Qt::AlignRight, field("Quantity")),
         listColumn("StockPurchase", "Stock limite", 5, Qt::AlignRight, field("PurchaseStock")),
         listColumn("StockAlarm", "Stock alarme", 5, Qt::AlignRight, field("AlarmStock")),
-        listColumn("Title", "Nom", 25),
-        listColumn("Category", "Catégorie", 10),
-        listColumn("Cepage", "Cépage", 15),
-        listColumn("Color", "Couleur", 10),
-        listColumn("Classification", "Classement", 15),
-        listColumn("Country", "Pays", 20),
-        listColumn("Region", "Région", 20),
-        listColumn("Appellation", "Appellation", 20),
-        listColumn("Producer", "Producteur", 20),
-    };
+    }, wineColumns()});
 }
 
 } // namespace
 
 TWineList::TWineList(Dataset &wineList, QWidget *parent)
-    : ListWindow(wineList, QStringLiteral("WineList"), QStringLiteral("WineId"), wineColumns(), parent)
+    : ListWindow(wineList, QStringLiteral("WineList"), QStringLiteral("WineId"), purchaseColumns(), parent)
 {
     setTitle(QStringLiteral("  Liste des vins"));
     setYearVisible(false);
