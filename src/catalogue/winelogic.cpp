@@ -3,7 +3,6 @@
 #include "mainwindow/cellarfigures.h"
 #include "platform/jetsql.h"
 
-#include <algorithm>
 
 namespace wine {
 
@@ -79,12 +78,6 @@ QStringList splitFood(const QString &stored)
     if (stored.isEmpty())
         return {};
     return stored.split(kSeparator);
-}
-
-int rateAt(int x, int starWidth, int spacing)
-{
-    const int step = std::max(1, starWidth + spacing);
-    return std::clamp(x / step + 1, 0, 5);
 }
 
 QString bottleSortExpression(const QString &key)

@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // Rules of the wine editor that need no window: the statements behind its
-// reference pick lists, the food-pairing text and the rating control.
+// reference pick lists, the food-pairing text and the bottle grid's order.
 namespace wine {
 
 // Reference pick lists, rows in the order the list offers them.
@@ -20,9 +20,6 @@ QString titleOf(const QString &table, qint64 id);
 // Food pairings: the entries joined with ", "; read back by splitting there.
 QString joinFood(const QStringList &entries);
 QStringList splitFood(const QString &stored);
-
-// Rating under the pointer: the star at x, counting from 1, at most 5.
-int rateAt(int x, int starWidth, int spacing);
 
 // ORDER BY expression of a bottle grid column; "WINE.Id" for any other key.
 QString bottleSortExpression(const QString &key);

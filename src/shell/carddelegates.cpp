@@ -265,11 +265,6 @@ QRect drawCard(QPainter *p, const QStyleOptionViewItem &option, const Metrics &m
     return cardInner(option.rect, m);
 }
 
-void drawStars(QPainter *p, const QPointF &left, qreal size, int rate, const Colors &c)
-{
-    stars::draw(p, left, size, rate, c.starOn, c.starOff);
-}
-
 // Drinking status: 1 too young (hourglass), 2 past its time (warning),
 // 3 ready to drink (check mark).
 void drawStatusIcon(QPainter *p, const QRectF &r, int status)
@@ -553,7 +548,6 @@ BottleLayout bottleLayout(const QRect &inner, const Metrics &m, const Fonts &f)
     return l;
 }
 
-
 } // namespace
 
 void WineCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -604,8 +598,8 @@ void WineCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         drawText(painter, strength, alcohol, f.normal, c.text);
     const qreal star = m.row * 0.72;
     if (strength.width() > alcoholWidth + 5 * star)
-        drawStars(painter, QPointF(strength.left() + alcoholWidth, strength.center().y() + 0.5), star,
-                  std::clamp(card->rate, 0, 5), c);
+        stars::draw(painter, QPointF(strength.left() + alcoholWidth, strength.center().y() + 0.5), star,
+                    std::clamp(card->rate, 0, 5), c.starOn, c.starOff);
 
     const int labelWidth = std::max(textWidth(f.label, QStringLiteral("Cave")), textWidth(f.label, QStringLiteral("Conso")));
     const auto temperature = [&](int row, const QString &name, const QVariant &value) {

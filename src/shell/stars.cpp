@@ -1,7 +1,5 @@
 #include "stars.h"
 
-#include "catalogue/winelogic.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,6 +35,12 @@ void draw(QPainter *p, const QPointF &left, qreal size, int rate, const QColor &
         p->setBrush(lit ? on : off);
         p->drawPath(starPath(QPointF(left.x() + step * i + size / 2, left.y()), size / 2));
     }
+}
+
+int rateAt(int x, int starWidth, int spacing)
+{
+    const int step = std::max(1, starWidth + spacing);
+    return std::clamp(x / step + 1, 0, 5);
 }
 
 } // namespace stars
@@ -86,5 +90,5 @@ void TRating::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::RightButton)
         setRate(0);
     else if (event->button() == Qt::LeftButton)
-        setRate(wine::rateAt(int(event->position().x()), starSize(), starSpacing()));
+        setRate(stars::rateAt(int(event->position().x()), starSize(), starSpacing()));
 }

@@ -10,6 +10,8 @@ class QPainter;
 namespace stars {
 constexpr qreal kSpacing = 0.08; // gap between stars, as a part of their size
 void draw(QPainter *p, const QPointF &left, qreal size, int rate, const QColor &on, const QColor &off);
+// Rating under the pointer: the star at x, counting from 1, at most 5.
+int rateAt(int x, int starWidth, int spacing);
 } // namespace stars
 
 // The five-star control of the editors: a left click sets the rating to the

@@ -370,7 +370,7 @@ TEST(WineLogic, FoodAndRating)
         int x, rate;
     } cases[] = {{0, 1}, {21, 1}, {22, 2}, {109, 5}, {400, 5}};
     for (const auto &c : cases)
-        EXPECT_EQ(wine::rateAt(c.x, 20, 2), c.rate) << c.x;
+        EXPECT_EQ(stars::rateAt(c.x, 20, 2), c.rate) << c.x;
     EXPECT_EQ(wine::bottleSortExpression(QStringLiteral("PurchaseCompagny")), QStringLiteral("PURCHASECOMPAGNY.Title"));
     EXPECT_EQ(wine::bottleSortExpression(QStringLiteral("Title")), QStringLiteral("WINE.Id"));
 }
